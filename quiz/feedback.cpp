@@ -1,0 +1,34 @@
+// The flash after a correct answer, the two counters' cues and game over.
+#include "colours.h"
+#include "form1.h"
+
+void Form1::Timer5_Timer()
+{
+    d->setBackColor(colour::white);
+    Timer6->setEnabled(true);
+    d->setCaption(QStringLiteral("Dogru Cevap"));
+    d->setForeColor(colour::red);
+}
+
+void Form1::Timer6_Timer()
+{
+    d->setBackColor(colour::red);
+    d->setCaption(QStringLiteral("Tebrikler"));
+    d->setForeColor(colour::white);
+}
+
+void Form1::dgr_Change()
+{
+    m_platform.sound.play(Cue::Correct);
+}
+
+void Form1::ynl_Change()
+{
+    m_platform.sound.play(Cue::Wrong);
+    if (ynl->caption() != QLatin1String("10"))
+        return;
+    // Yes and No end the game alike.
+    m_platform.prompt.ask(this, QStringLiteral("Oyun Bitti"),
+                          QStringLiteral("Üzgünüz 10 kez yanlış cevap verdiniz. Oyun bitti."));
+    close();
+}

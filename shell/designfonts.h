@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+
+class QApplication;
+
+// The faces the windows are designed in, mapped to the freely licensed
+// fonts bundled in the executable.
+enum class Face {
+    Comic,       // "Comic Neue TR": Comic Neue with ğ, Ğ and İ added
+    SansSerif,   // Liberation Sans, close in width to the classic UI face
+    SansNarrow,  // Liberation Sans Narrow, where a wide bold number must fit
+    Tahoma,      // DejaVu Sans
+    Terminal,    // Terminus (TTF), the counters' face
+};
+
+QString familyOf(Face face);
+
+// Point sizes are the design's; they are turned into whole pixels at 96 dpi
+// (8.25 pt = 11 px, 24 pt = 32 px) so every text has the same size on every
+// screen and the fixed layout keeps fitting.
+int pixelsForPoints(qreal points);
+QFont designFont(Face face, qreal points, bool bold = false);
+
+// Registers the bundled fonts (once) and returns false if any is missing.
+bool registerBundledFonts();
+
+// Fonts, widget style and the like: everything the program sets up on the
+// application before creating its first window. Tests call it too.
+void prepareApplication(QApplication &app);

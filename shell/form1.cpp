@@ -1,0 +1,328 @@
+#include "form1.h"
+
+#include <QCloseEvent>
+#include <QIcon>
+#include <QKeyEvent>
+
+#include "colours.h"
+#include "frmabout.h"
+#include "../study/tables.h"
+
+namespace {
+
+Label *makeLabel(QWidget *parent, const char *name, QRect rect, const QString &text,
+                 const QFont &font, const QColor &fore, const QColor &back, Qt::Alignment align)
+{
+    auto *label = new Label(parent);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(rect);
+    label->setFont(font);
+    label->setForeColor(fore);
+    label->setBackColor(back);
+    // Captions start at the top of the label and wrap downwards.
+    label->setAlignment(align | Qt::AlignTop);
+    label->setText(text);
+    return label;
+}
+
+Button *makeButton(QWidget *parent, const char *name, QRect rect, const QString &text,
+                   const QFont &font)
+{
+    auto *button = new Button(text, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(rect);
+    button->setFont(font);
+    return button;
+}
+
+TextField *makeHiddenField(QWidget *parent, const char *name, QRect rect)
+{
+    auto *field = new TextField(parent);
+    field->setObjectName(QLatin1String(name));
+    field->setGeometry(rect);
+    field->hide();
+    return field;
+}
+
+ListBox *makeList(QWidget *parent, const char *name, int table, QRect rect, const QFont &font,
+                  const QColor &fore, const QColor *back)
+{
+    auto *list = new ListBox(study::tableItems(table), parent);
+    list->setObjectName(QLatin1String(name));
+    list->setGeometry(rect);
+    list->setFont(font);
+    QPalette pal = list->palette();
+    pal.setColor(QPalette::Text, fore);
+    if (back)
+        pal.setColor(QPalette::Base, *back);
+    list->setPalette(pal);
+    // One line of the font per item, as a plain list box spaces them.
+    const int lineHeight = QFontMetrics(font).height();
+    for (int row = 0; row < list->count(); ++row)
+        list->item(row)->setSizeHint(QSize(0, lineHeight));
+    list->hide();
+    return list;
+}
+
+} // namespace
+
+Form1::Form1(const Platform &platform, QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                          | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+    , m_platform(platform)
+{
+    registerBundledFonts();
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Korubel Oyunu"));
+    QIcon icon;
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icon/korubel-%1.png").arg(size), QSize(size, size));
+    setWindowIcon(icon);
+    setFixedSize(521, 471);
+    setFont(designFont(Face::SansSerif, 8.25));
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, colour::lightGreen);
+    setPalette(pal);
+    setAutoFillBackground(true);
+
+    buildMenuAndViews();
+    buildGamePanel();
+    setTabOrder();
+    connectHandlers();
+    Form_Load();
+}
+
+Form1::~Form1()
+{
+    delete frmAbout;
+}
+
+void Form1::buildMenuAndViews()
+{
+    const QFont comic14 = designFont(Face::Comic, 14.25, true);
+    const QFont comic975 = designFont(Face::Comic, 9.75);
+
+    // Labels lie beneath every other kind of control, so they come first.
+    Label1 = makeLabel(this, "Label1", {8, 8, 505, 49}, QStringLiteral("KORUBEL OYUNU"),
+                       designFont(Face::Comic, 26.25, true), colour::red, colour::lightGreen, Qt::AlignHCenter);
+    Label6 = makeLabel(this, "Label6", {24, 192, 169, 273}, QString(), comic975, colour::blue,
+                       colour::lightGreen, Qt::AlignRight);
+    Label7 = makeLabel(this, "Label7", {312, 192, 185, 273}, QString(), comic975, colour::red,
+                       colour::lightGreen, Qt::AlignLeft);
+
+    p1 = new PictureBox({8, 152, 505, 313}, this);
+    p1->setObjectName(QStringLiteral("p1"));
+    p1->setPicture(QPixmap(QStringLiteral(":/start.jpg")));
+
+    fr = new PictureBox({8, 104, 505, 361}, this);
+    fr->setObjectName(QStringLiteral("fr"));
+    fr->setBackColor(colour::lightGreen);
+    fr->hide();
+
+    // Whole-table view: two rows of five, tables 1..5 above and 6..10 below.
+    const QFont listFont = designFont(Face::SansSerif, 8.25, true);
+    const int lefts[] = {24, 120, 216, 312, 408};
+    ListBox **whole[] = {&l1, &l2, &l3, &l4, &l5, &l6, &l7, &l8, &l9, &l10};
+    for (int n = 1; n <= 10; ++n) {
+        const char *name = study::wholeTableListName(n);
+        const QRect rect(lefts[(n - 1) % 5], n <= 5 ? 152 : 312, 89, 147);
+        ListBox *list = makeList(this, name, n, rect, listFont, colour::blue, nullptr);
+        *whole[QByteArray(name + 1).toInt() - 1] = list;
+    }
+
+    // Memorise view: ten lists on one rectangle, one shown at a time.
+    const char *const memoriseNames[] = {"br", "iki", "uc", "dort", "bes", "alt", "yedi", "skz", "dkz", "nn"};
+    for (int n = 1; n <= 10; ++n)
+        memoriseLists[size_t(n - 1)] = makeList(this, memoriseNames[n - 1], n, {200, 192, 105, 264},
+                                                designFont(Face::Comic, 14.25), colour::white, &colour::black);
+    br = memoriseLists[0]; iki = memoriseLists[1]; uc = memoriseLists[2]; dort = memoriseLists[3];
+    bes = memoriseLists[4]; alt = memoriseLists[5]; yedi = memoriseLists[6]; skz = memoriseLists[7];
+    dkz = memoriseLists[8]; nn = memoriseLists[9];
+
+    g = makeButton(this, "g", {144, 152, 105, 25}, QStringLiteral("Geri"), comic14);
+    g->hide();
+    i = makeButton(this, "i", {256, 152, 105, 25}, QStringLiteral("İleri"), comic14);
+    i->hide();
+    no = makeHiddenField(this, "no", {32, 216, 41, 25});
+
+    // The menu row: two buttons on each place, the upper one created last.
+    // The lower ones stay hidden until a menu handler offers them, so they
+    // cannot be reached by Tab or a click while covered.
+    const QFont menuFont = font();
+    tbl = makeButton(this, "tbl", {8, 72, 161, 25}, QStringLiteral("Ezberlemeye Başla"), menuFont);
+    tm = makeButton(this, "tm", {8, 72, 161, 25}, QStringLiteral("Tüm Tabloyu Göster"), menuFont);
+    kpt = makeButton(this, "kpt", {176, 72, 169, 25}, QStringLiteral("Oyunu Bitir"), menuFont);
+    oyn = makeButton(this, "oyn", {176, 72, 169, 25}, QStringLiteral("Oyuna Başla"), menuFont);
+    hknd = makeButton(this, "hknd", {352, 72, 161, 25}, QStringLiteral("Program Hakkında"), menuFont);
+    cks = makeButton(this, "cks", {352, 72, 161, 25}, QStringLiteral("Çıkış"), menuFont);
+    tbl->hide();
+    kpt->hide();
+    hknd->hide();
+}
+
+void Form1::buildGamePanel()
+{
+    QWidget *panel = fr->inner();
+    const QFont comic20 = designFont(Face::Comic, 20.25, true);
+    const QFont comic14 = designFont(Face::Comic, 14.25, true);
+    const QFont sans24 = designFont(Face::SansSerif, 24, true);
+    const QFont terminal = designFont(Face::Terminal, 18, true);
+    const auto centre = Qt::AlignHCenter;
+
+    d = makeLabel(panel, "d", {32, 8, 241, 41}, QString(), comic20, colour::red, colour::lightGreen, centre);
+    pn = makeLabel(panel, "pn", {272, 8, 137, 41}, QString(), comic20, colour::blue, colour::lightGreen, centre);
+    Label8 = makeLabel(panel, "Label8", {456, 8, 41, 25}, QStringLiteral("?"),
+                       designFont(Face::Tahoma, 15.75, true), colour::red, colour::lightGreen, centre);
+    Label8->setCursor(Qt::PointingHandCursor);
+    a = makeLabel(panel, "a", {32, 48, 161, 41}, QString(), sans24, colour::red, colour::lightYellow, centre);
+    Label3 = makeLabel(panel, "Label3", {192, 48, 33, 41}, QString(), sans24, colour::blue, colour::lightYellow, centre);
+    // The narrow face lets the widest answer, "100", fit the 49 pixels.
+    b = makeLabel(panel, "b", {224, 48, 49, 41}, QString(), designFont(Face::SansNarrow, 24, true),
+                  colour::red, colour::lightYellow, centre);
+    t = makeLabel(panel, "t", {424, 48, 49, 41}, QString(), sans24, colour::red, colour::lightYellow, Qt::AlignLeft);
+    Label2 = makeLabel(panel, "Label2", {352, 152, 121, 33}, QStringLiteral("Doğru"), comic14,
+                       colour::darkGreen, colour::lightYellow, centre);
+    dgr = makeLabel(panel, "dgr", {352, 192, 121, 33}, QStringLiteral("0"), terminal, colour::red, colour::lightGreen, centre);
+    Label4 = makeLabel(panel, "Label4", {352, 216, 121, 33}, QStringLiteral("Yanlış"), comic14,
+                       colour::darkRed, colour::lightYellow, centre);
+    // ynl is taller than the other counters; Label5 is drawn over its lower part.
+    ynl = makeLabel(panel, "ynl", {352, 256, 121, 41}, QStringLiteral("0"), terminal, colour::red, colour::lightGreen, centre);
+    Label5 = makeLabel(panel, "Label5", {352, 280, 121, 33}, QStringLiteral("Puanınız"), comic14,
+                       colour::blue, colour::lightYellow, centre);
+    puan = makeLabel(panel, "puan", {352, 320, 121, 33}, QStringLiteral("0"), terminal, colour::red, colour::lightGreen, centre);
+
+    c = makeHiddenField(panel, "c", {408, 8, 41, 19});
+    l = makeHiddenField(panel, "l", {408, 24, 33, 19});
+
+    Text1 = new TextField(panel);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setGeometry(32, 96, 441, 49);
+    Text1->setFont(designFont(Face::Comic, 30, true));
+    Text1->setAlignment(Qt::AlignCenter);
+    Text1->setMaxLength(3);
+    Text1->acceptDigitsOnly();
+    QPalette entry = Text1->palette();
+    entry.setColor(QPalette::Base, colour::lightGreen);
+    entry.setColor(QPalette::Active, QPalette::Text, colour::red);
+    entry.setColor(QPalette::Inactive, QPalette::Text, colour::red);
+    Text1->setPalette(entry);
+
+    s = makeButton(panel, "s", {280, 48, 137, 41}, QStringLiteral("Başlat"), comic14);
+
+    // The keypad in telephone order, with a wide "0" below.
+    const QFont keyFont = comic20;
+    Button **keys[] = {&a0, &a1, &a2, &a3, &a4, &a5, &a6, &a7, &a8, &a9};
+    for (int digit = 0; digit <= 9; ++digit) {
+        const QRect rect = digit == 0 ? QRect(32, 296, 313, 57)
+                                      : QRect(32 + 104 * ((digit - 1) % 3), 152 + 48 * ((digit - 1) / 3), 105, 49);
+        const QByteArray name = "a" + QByteArray::number(digit);
+        *keys[digit] = makeButton(panel, name.constData(), rect, QString::number(digit), keyFont);
+        digitButtons[size_t(digit)] = *keys[digit];
+    }
+
+    Timer8 = new Timer(m_platform.clock, false, 0, this);
+    Timer7 = new Timer(m_platform.clock, true, 0, this);
+    Timer1 = new Timer(m_platform.clock, true, 0, this);
+    Timer2 = new Timer(m_platform.clock, true, 0, this);
+    Timer3 = new Timer(m_platform.clock, true, 0, this);
+    Timer4 = new Timer(m_platform.clock, true, 0, this);
+    Timer5 = new Timer(m_platform.clock, false, 500, this);
+    Timer6 = new Timer(m_platform.clock, false, 500, this);
+    const char *const timerNames[] = {"Timer1", "Timer2", "Timer3", "Timer4", "Timer5", "Timer6", "Timer7", "Timer8"};
+    Timer *timers[] = {Timer1, Timer2, Timer3, Timer4, Timer5, Timer6, Timer7, Timer8};
+    for (int n = 0; n < 8; ++n)
+        timers[n]->setObjectName(QLatin1String(timerNames[n]));
+}
+
+void Form1::setTabOrder()
+{
+    QWidget *const order[] = {br, iki, dort, uc, bes, alt, yedi, skz, dkz, nn, no,
+                              l1, l3, l4, l5, l6, l7, l8, l9, l10, Text1, l, c, l2, p1,
+                              tbl, tm, kpt, oyn, hknd, cks, fr,
+                              a0, a1, a2, a3, a4, a5, a6, a7, a8, a9, s, g, i};
+    for (size_t n = 1; n < std::size(order); ++n)
+        QWidget::setTabOrder(order[n - 1], order[n]);
+}
+
+void Form1::connectHandlers()
+{
+    connect(cks, &Button::clicked, this, &Form1::cks_Click);
+    connect(oyn, &Button::clicked, this, &Form1::oyn_Click);
+    connect(kpt, &Button::clicked, this, &Form1::kpt_Click);
+    connect(hknd, &Button::clicked, this, &Form1::hknd_Click);
+    connect(Label8, &Label::clicked, this, &Form1::Label8_Click);
+
+    connect(tm, &Button::clicked, this, &Form1::tm_Click);
+    connect(tbl, &Button::clicked, this, &Form1::tbl_Click);
+    connect(g, &Button::clicked, this, &Form1::g_Click);
+    connect(i, &Button::clicked, this, &Form1::i_Click);
+    connect(no, &TextField::textChanged, this, &Form1::no_Change);
+
+    connect(s, &Button::clicked, this, &Form1::s_Click);
+    connect(a0, &Button::clicked, this, &Form1::a0_Click);
+    connect(a1, &Button::clicked, this, &Form1::a1_Click);
+    connect(a2, &Button::clicked, this, &Form1::a2_Click);
+    connect(a3, &Button::clicked, this, &Form1::a3_Click);
+    connect(a4, &Button::clicked, this, &Form1::a4_Click);
+    connect(a5, &Button::clicked, this, &Form1::a5_Click);
+    connect(a6, &Button::clicked, this, &Form1::a6_Click);
+    connect(a7, &Button::clicked, this, &Form1::a7_Click);
+    connect(a8, &Button::clicked, this, &Form1::a8_Click);
+    connect(a9, &Button::clicked, this, &Form1::a9_Click);
+    connect(Text1, &TextField::keyPress, this, &Form1::Text1_KeyPress);
+    connect(Text1, &TextField::textChanged, this, &Form1::Text1_Change);
+    connect(c, &TextField::textChanged, this, &Form1::c_Change);
+    connect(t, &Label::changed, this, &Form1::t_Change);
+    connect(d, &Label::changed, this, &Form1::d_Change);
+    connect(dgr, &Label::changed, this, &Form1::dgr_Change);
+    connect(ynl, &Label::changed, this, &Form1::ynl_Change);
+    connect(Timer8, &Timer::timer, this, &Form1::Timer8_Timer);
+    connect(Timer7, &Timer::timer, this, &Form1::Timer7_Timer);
+    connect(Timer1, &Timer::timer, this, &Form1::Timer1_Timer);
+    connect(Timer2, &Timer::timer, this, &Form1::Timer2_Timer);
+    connect(Timer3, &Timer::timer, this, &Form1::Timer3_Timer);
+    connect(Timer4, &Timer::timer, this, &Form1::Timer4_Timer);
+    connect(Timer5, &Timer::timer, this, &Form1::Timer5_Timer);
+    connect(Timer6, &Timer::timer, this, &Form1::Timer6_Timer);
+}
+
+void Form1::Form_Load()
+{
+    s->setDefault(true);
+}
+
+void Form1::cks_Click()
+{
+    close();
+}
+
+void Form1::keyPressEvent(QKeyEvent *event)
+{
+    // Enter presses the default button, but only while it is on screen.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (s->isDefault() && s->isVisibleTo(this) && s->isEnabled() && !m_unloaded)
+            s->click();
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void Form1::closeEvent(QCloseEvent *event)
+{
+    unload();
+    event->accept();
+}
+
+void Form1::unload()
+{
+    if (m_unloaded)
+        return;
+    m_unloaded = true;
+    // Nothing of the game may run once the window is gone.
+    for (Timer *timer : {Timer1, Timer2, Timer3, Timer4, Timer5, Timer6, Timer7, Timer8})
+        timer->setEnabled(false);
+    delete frmAbout;
+    hide();
+    Q_EMIT unloaded();
+}

@@ -1,0 +1,118 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+#include <array>
+
+#include "controls.h"
+#include "frmabout.h"
+#include "platform.h"
+
+// The main window. It owns every control by name; the controls are the
+// game's state. Its handlers are defined beside the subsystem they belong
+// to: the screens and the how-to-play window in shell/, the quiz in quiz/,
+// the two study views in study/.
+class Form1 : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit Form1(const Platform &platform, QWidget *parent = nullptr);
+    ~Form1() override;
+
+    // The how-to-play window while it exists, else null.
+    FrmAbout *about() const { return frmAbout; }
+    // True once the window has been closed for good (game over, "Çıkış",
+    // or its close box); from then on nothing of the game runs.
+    bool isUnloaded() const { return m_unloaded; }
+
+    // Menu row.
+    Button *tm, *tbl, *oyn, *kpt, *cks, *hknd;
+    Label *Label1;
+    PictureBox *p1, *fr;
+
+    // Memorise view.
+    Button *g, *i;
+    TextField *no;
+    Label *Label6, *Label7;
+    std::array<ListBox *, 10> memoriseLists; // br, iki, uc, ... nn: table 1..10
+    ListBox *br, *iki, *uc, *dort, *bes, *alt, *yedi, *skz, *dkz, *nn;
+
+    // Whole-table view; l1..l10 by name (l3 holds the table of 1).
+    ListBox *l1, *l2, *l3, *l4, *l5, *l6, *l7, *l8, *l9, *l10;
+
+    // Game panel.
+    Label *d, *pn, *Label8, *a, *Label3, *b, *t;
+    TextField *c, *l, *Text1;
+    Button *s;
+    std::array<Button *, 10> digitButtons; // a0..a9
+    Button *a0, *a1, *a2, *a3, *a4, *a5, *a6, *a7, *a8, *a9;
+    Label *Label2, *dgr, *Label4, *ynl, *Label5, *puan;
+    Timer *Timer1, *Timer2, *Timer3, *Timer4, *Timer5, *Timer6, *Timer7, *Timer8;
+
+Q_SIGNALS:
+    // Emitted once, when the window closes for good: the program ends.
+    void unloaded();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildMenuAndViews();
+    void buildGamePanel();
+    void setTabOrder();
+    void connectHandlers();
+    void unload();
+    void openAbout();
+
+    // Start and exit (shell/form1.cpp).
+    void Form_Load();
+    void cks_Click();
+    // Screens (shell/screens.cpp).
+    void oyn_Click();
+    void kpt_Click();
+    // How-to-play window (shell/frmabout.cpp).
+    void hknd_Click();
+    void Label8_Click();
+
+    // Quiz (quiz/).
+    void c_Change();
+    void s_Click();
+    void a0_Click();
+    void a1_Click();
+    void a2_Click();
+    void a3_Click();
+    void a4_Click();
+    void a5_Click();
+    void a6_Click();
+    void a7_Click();
+    void a8_Click();
+    void a9_Click();
+    void appendDigit(char digit);
+    void Text1_KeyPress(int &KeyAscii);
+    void Text1_Change();
+    void Timer8_Timer();
+    void Timer7_Timer();
+    void Timer1_Timer();
+    void Timer2_Timer();
+    void Timer3_Timer();
+    void Timer4_Timer();
+    void t_Change();
+    void d_Change();
+    void Timer5_Timer();
+    void Timer6_Timer();
+    void dgr_Change();
+    void ynl_Change();
+    int drawQuestionIndex();
+
+    // Study (study/).
+    void tm_Click();
+    void tbl_Click();
+    void g_Click();
+    void i_Click();
+    void no_Change();
+
+    Platform m_platform;
+    QPointer<FrmAbout> frmAbout;
+    bool m_unloaded = false;
+};

@@ -1,0 +1,99 @@
+#include "frmabout.h"
+
+#include "colours.h"
+#include "form1.h"
+
+namespace {
+
+Label *makeLabel(QWidget *parent, const char *name, QRect rect, const QString &text,
+                 const QFont &font, const QColor &fore, Qt::Alignment align)
+{
+    auto *label = new Label(parent);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(rect);
+    label->setFont(font);
+    label->setForeColor(fore);
+    label->setOpaque(false);
+    label->setAlignment(align | Qt::AlignTop);
+    label->setText(text);
+    return label;
+}
+
+} // namespace
+
+const QString FrmAbout::rulesText = QStringLiteral(
+    "Başlat butonuna bastığınızda 5 saniyelik süre başlamış olur. Bu süre içinde size "
+    "Korubelndan rasgele bir çarpım sorulur. Cevabı dilerseniz klavyenizden, dilerseniz oyun "
+    "üzerindeki butonlara farenizle basarak yanıtlayabilirsiniz. Cevabı doğru yazarsanız "
+    "herhangi bir tuşa basmanıza gerek yoktur siz basar basmaz cevabınız onaylanacaktır. "
+    "Cevabı süre geri işlerken beşinci saniyede yazarsanız 50 puan dördüncü saniyede 40 puan, "
+    "üçüncü  saniyede 30 puan, ikinci saniyede 20 puan, birinci saniyede 10 puan alırsınız. "
+    "Eğer cevabı 5 saniye bitene kadar yazamazsanız 10 puanınız silinir. ");
+
+FrmAbout::FrmAbout()
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                           | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+{
+    registerBundledFonts();
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(QStringLiteral("Nasıl Oynanır"));
+    setFixedSize(607, 417);
+    setFont(designFont(Face::SansSerif, 8.25));
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, colour::pink);
+    setPalette(pal);
+    setAutoFillBackground(true);
+    setFocusPolicy(Qt::NoFocus);
+
+    lblTitle = makeLabel(this, "lblTitle", {70, 16, 467, 48}, QStringLiteral("Korubel Oyunu"),
+                         designFont(Face::Comic, 20.25, true), colour::blue, Qt::AlignHCenter);
+    lblVersion = makeLabel(this, "lblVersion", {168, 72, 259, 23}, QStringLiteral("Version   1.00"),
+                           designFont(Face::SansSerif, 12, true), colour::red, Qt::AlignHCenter);
+    lblDescription = makeLabel(this, "lblDescription", {64, 104, 499, 222}, rulesText,
+                               designFont(Face::Comic, 12), colour::darkGreen, Qt::AlignHCenter);
+    // An etched separator: a grey hairline over a white line.
+    Line1_0 = new Line({96, 328}, {536, 328}, 2, colour::white, this);
+    Line1_0->setObjectName(QStringLiteral("Line1(0)"));
+    Line1_1 = new Line({96, 328}, {536, 328}, 1, colour::grey, this);
+    Line1_1->setObjectName(QStringLiteral("Line1(1)"));
+    lblDisclaimer = makeLabel(this, "lblDisclaimer", {104, 336, 258, 63},
+                              QStringLiteral("Korubel Oyunu ekibi\nÖzgür yazılım, 2026"),
+                              designFont(Face::SansSerif, 12, true), colour::red, Qt::AlignRight);
+    Label1 = makeLabel(this, "Label1", {464, 360, 89, 33}, QStringLiteral("Kapat"),
+                       designFont(Face::SansSerif, 18, true), colour::black, Qt::AlignLeft);
+    Label1->setCursor(Qt::PointingHandCursor);
+    Label1->setAccessibleDescription(QStringLiteral("Pencereyi kapatır"));
+    lblDescription->setAccessibleDescription(QStringLiteral("Oyunun kuralları"));
+
+    connect(Label1, &Label::clicked, this, &FrmAbout::Label1_Click);
+}
+
+void FrmAbout::Label1_Click()
+{
+    // Hidden, not destroyed: the next opening shows it where it was.
+    hide();
+}
+
+void Form1::openAbout()
+{
+    if (!frmAbout) {
+        frmAbout = new FrmAbout();
+        frmAbout->setAttribute(Qt::WA_DeleteOnClose);
+        // Created at a fixed place on the screen, not where the window
+        // system would put it.
+        frmAbout->setGeometry(156, 129, 607, 417);
+    }
+    frmAbout->show();
+    frmAbout->raise();
+}
+
+void Form1::hknd_Click()
+{
+    p1->hide();
+    openAbout();
+}
+
+void Form1::Label8_Click()
+{
+    openAbout();
+}

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <memory>
+
+class QWidget;
+
+// Everything the window needs from the outside world goes through these
+// small interfaces, so tests can run the game in virtual time with a
+// recorded sound player, a scripted random source and a scripted prompt.
+
+// One repeating timer of the platform. start() (re)starts the period;
+// stop() also discards a tick that is already due.
+class TimerBackend
+{
+public:
+    virtual ~TimerBackend() = default;
+    virtual void start(int intervalMs) = 0;
+    virtual void stop() = 0;
+    void setTickHandler(std::function<void()> onTick) { m_onTick = std::move(onTick); }
+
+protected:
+    void tick() { if (m_onTick) m_onTick(); }
+
+private:
+    std::function<void()> m_onTick;
+};
+
+class Clock
+{
+public:
+    virtual ~Clock() = default;
+    virtual std::unique_ptr<TimerBackend> createTimer() = 0;
+    // Seconds since midnight, whole seconds: what the question draw reseeds from.
+    virtual int secondsOfDay() const = 0;
+};
+
+enum class Cue { Question, Tick, Correct, Wrong };
+
+class CuePlayer
+{
+public:
+    virtual ~CuePlayer() = default;
+    // Starts the cue and returns at once; a cue still playing is cut off.
+    virtual void play(Cue cue) = 0;
+};
+
+class RandomSource
+{
+public:
+    virtual ~RandomSource() = default;
+    virtual void reseed(int secondsOfDay) = 0;
+    // Uniform in [0, 1).
+    virtual double next() = 0;
+};
+
+class GameOverPrompt
+{
+public:
+    virtual ~GameOverPrompt() = default;
+    // Modal Yes/No question; returns true for Yes.
+    virtual bool ask(QWidget *parent, const QString &title, const QString &text) = 0;
+};
+
+struct Platform
+{
+    Clock &clock;
+    CuePlayer &sound;
+    RandomSource &random;
+    GameOverPrompt &prompt;
+};

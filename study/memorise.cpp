@@ -1,0 +1,54 @@
+// The memorise pages: one table a page, with a story and facts beside it.
+// The page number lives in the hidden field no; its change reaction shows
+// the page, the buttons only step the number.
+#include "form1.h"
+#include "numbertext.h"
+#include "pagetable.h"
+
+void Form1::tbl_Click()
+{
+    p1->hide();
+    tbl->hide();
+    tm->show();
+    g->show();
+    i->show();
+    br->show();
+    no->setText(QStringLiteral("1"));
+    for (ListBox *list : {l1, l2, l3, l4, l5, l6, l7, l8, l9, l10})
+        list->hide();
+    Label6->show();
+    Label7->show();
+}
+
+void Form1::g_Click()
+{
+    // A page number that is no number makes the buttons do nothing.
+    if (const auto page = readNumber(no->text()))
+        no->setText(numberText(*page - 1));
+}
+
+void Form1::i_Click()
+{
+    if (const auto page = readNumber(no->text()))
+        no->setText(numberText(*page + 1));
+}
+
+void Form1::no_Change()
+{
+    g->setEnabled(no->text() != QLatin1String("1"));
+    i->setEnabled(no->text() != QLatin1String("10"));
+    const study::Page *page = study::pageFor(no->text());
+    if (!page)
+        return;
+    ListBox *shown = memoriseLists[size_t(page->table - 1)];
+    shown->show();
+    for (ListBox *list : memoriseLists)
+        if (list != shown)
+            list->hide();
+    Label6->setCaption(page->story);
+    Label6->setFontSize(page->storyPoints);
+    Label6->setFontBold(page->storyBold);
+    Label7->setCaption(page->facts);
+    Label7->setFontBold(page->factsBold);
+    Label7->setFontSize(page->factsPoints);
+}

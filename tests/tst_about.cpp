@@ -1,0 +1,161 @@
+// The how-to-play window: created on first use, one at a time, hidden by
+// "Kapat" and reopened where it was, destroyed by its close box.
+#include <QtTest>
+
+#include "colours.h"
+#include "designfonts.h"
+#include "fakeplatform.h"
+#include "form1.h"
+#include "frmabout.h"
+
+class TestAbout : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() { prepareApplication(*qApp); }
+    void init();
+    void cleanup();
+    void opensBesideTheGameAtItsFixedPlace_data();
+    void opensBesideTheGameAtItsFixedPlace();
+    void showsTheRulesAsDesigned();
+    void kapatHidesAndTheNextOpeningIsWhereItWas();
+    void closeBoxDestroysAndTheNextOpeningIsAtTheFixedPlace();
+    void openingDuringAQuestionDoesNotStopTheCountdown();
+    void enterAndEscapeDoNothingInIt();
+
+private:
+    FakePlatform *m_fake = nullptr;
+    Form1 *m_form = nullptr;
+};
+
+void TestAbout::init()
+{
+    m_fake = new FakePlatform;
+    m_form = new Form1(m_fake->platform());
+    m_form->show();
+    m_form->oyn->click();
+}
+
+void TestAbout::cleanup()
+{
+    delete m_form;
+    delete m_fake;
+}
+
+void TestAbout::opensBesideTheGameAtItsFixedPlace_data()
+{
+    QTest::addColumn<QString>("opener");
+    QTest::newRow("Program Hakkında") << "hknd";
+    QTest::newRow("the ? label") << "Label8";
+}
+
+void TestAbout::opensBesideTheGameAtItsFixedPlace()
+{
+    QFETCH(QString, opener);
+    const auto open = [&] {
+        if (opener == QLatin1String("hknd"))
+            m_form->hknd->click();
+        else
+            Q_EMIT m_form->Label8->clicked();
+    };
+    QVERIFY(!m_form->about());
+    open();
+    FrmAbout *about = m_form->about();
+    QVERIFY(about);
+    QVERIFY(about->isVisible());
+    QVERIFY(!about->isModal());
+    QCOMPARE(about->parentWidget(), nullptr);
+    QCOMPARE(about->geometry(), QRect(156, 129, 607, 417));
+    QVERIFY(m_form->isEnabled());
+    open();
+    QCOMPARE(m_form->about(), about);
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    QCOMPARE(std::count_if(windows.begin(), windows.end(),
+                           [](QWidget *w) { return qobject_cast<FrmAbout *>(w) != nullptr; }), 1);
+    // Opening from the menu hides the photograph, which game mode hides already.
+    QVERIFY(m_form->p1->isHidden());
+}
+
+void TestAbout::showsTheRulesAsDesigned()
+{
+    m_form->hknd->click();
+    FrmAbout *about = m_form->about();
+    QCOMPARE(about->windowTitle(), QStringLiteral("Nasıl Oynanır"));
+    QCOMPARE(about->size(), QSize(607, 417));
+    QCOMPARE(about->minimumSize(), about->maximumSize());
+    QCOMPARE(about->palette().color(QPalette::Window), colour::pink);
+    QCOMPARE(about->lblTitle->text(), QStringLiteral("Korubel Oyunu"));
+    QCOMPARE(about->lblVersion->text(), QStringLiteral("Version   1.00"));
+    const QString rules = about->lblDescription->text();
+    QVERIFY(rules.startsWith(QStringLiteral("Başlat butonuna bastığınızda 5 saniyelik")));
+    QVERIFY(rules.contains(QStringLiteral("üçüncü  saniyede")));
+    QVERIFY(rules.endsWith(QStringLiteral("10 puanınız silinir. ")));
+    QCOMPARE(rules.size(), 581);
+    struct { Label *label; QRect rect; } rows[] = {
+        {about->lblTitle, {70, 16, 467, 48}}, {about->lblVersion, {168, 72, 259, 23}},
+        {about->lblDescription, {64, 104, 499, 222}}, {about->lblDisclaimer, {104, 336, 258, 63}},
+        {about->Label1, {464, 360, 89, 33}},
+    };
+    for (const auto &row : rows) {
+        QCOMPARE(row.label->geometry(), row.rect);
+        QVERIFY(!row.label->autoFillBackground()); // transparent over the pink
+        // Every text fits its label, word-wrapped as the label draws it.
+        const QRect need = QFontMetrics(row.label->font())
+                               .boundingRect(QRect(0, 0, row.rect.width(), 10000),
+                                             Qt::TextWordWrap | Qt::AlignHCenter, row.label->text());
+        QVERIFY2(need.height() <= row.rect.height() && need.width() <= row.rect.width(),
+                 qPrintable(QStringLiteral("%1: %2x%3").arg(row.label->objectName()).arg(need.width()).arg(need.height())));
+    }
+    for (QWidget *w : about->findChildren<QWidget *>())
+        QCOMPARE(w->focusPolicy(), Qt::NoFocus);
+}
+
+void TestAbout::kapatHidesAndTheNextOpeningIsWhereItWas()
+{
+    m_form->hknd->click();
+    QPointer<FrmAbout> about = m_form->about();
+    about->move(300, 200);
+    const QRect moved = about->geometry();
+    Q_EMIT about->Label1->clicked();
+    QVERIFY(about);
+    QVERIFY(!about->isVisible());
+    Q_EMIT m_form->Label8->clicked();
+    QCOMPARE(m_form->about(), about.data());
+    QVERIFY(about->isVisible());
+    QCOMPARE(about->geometry(), moved);
+}
+
+void TestAbout::closeBoxDestroysAndTheNextOpeningIsAtTheFixedPlace()
+{
+    m_form->hknd->click();
+    QPointer<FrmAbout> about = m_form->about();
+    about->move(300, 200);
+    about->close();
+    QTRY_VERIFY(!about);
+    QVERIFY(!m_form->about());
+    m_form->hknd->click();
+    QVERIFY(m_form->about());
+    QCOMPARE(m_form->about()->geometry(), QRect(156, 129, 607, 417));
+}
+
+void TestAbout::openingDuringAQuestionDoesNotStopTheCountdown()
+{
+    m_form->s->click();
+    Q_EMIT m_form->Label8->clicked();
+    m_fake->clock.advance(2000);
+    QCOMPARE(m_form->t->caption(), QStringLiteral("04"));
+    QVERIFY(m_form->Text1->isEnabled());
+}
+
+void TestAbout::enterAndEscapeDoNothingInIt()
+{
+    m_form->hknd->click();
+    FrmAbout *about = m_form->about();
+    QTest::keyClick(about, Qt::Key_Return);
+    QTest::keyClick(about, Qt::Key_Escape);
+    QVERIFY(about->isVisible());
+    QVERIFY(m_fake->sound.cues.empty());
+}
+
+QTEST_MAIN(TestAbout)
+#include "tst_about.moc"

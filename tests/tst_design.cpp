@@ -1,0 +1,438 @@
+// The main window as it opens: every control by name, with its kind,
+// place, visibility, text, font and colours; the lists' hundred strings;
+// the window itself; and that every caption a control can come to show fits
+// its rectangle with the bundled fonts.
+#include <QFontDatabase>
+#include <QRawFont>
+#include <QtTest>
+
+#include "colours.h"
+#include "designfonts.h"
+#include "fakeplatform.h"
+#include "form1.h"
+#include "frmabout.h"
+#include "tables.h"
+
+namespace {
+
+struct Design {
+    const char *name;
+    const char *kind;
+    const char *container; // "Form1" or "fr"
+    QRect rect;
+    bool shown;
+    const char *text;
+    Face face;
+    qreal points;
+    bool bold;
+    QColor fore; // invalid: system colours
+    QColor back;
+};
+
+const QColor sys; // system colour: not checked
+
+const Design kDesign[] = {
+    {"Label1", "Label", "Form1", {8, 8, 505, 49}, true, "KORUBEL OYUNU", Face::Comic, 26.25, true, colour::red, colour::lightGreen},
+    {"tm", "Button", "Form1", {8, 72, 161, 25}, true, "Tüm Tabloyu Göster", Face::SansSerif, 8.25, false, sys, sys},
+    {"tbl", "Button", "Form1", {8, 72, 161, 25}, false, "Ezberlemeye Başla", Face::SansSerif, 8.25, false, sys, sys},
+    {"oyn", "Button", "Form1", {176, 72, 169, 25}, true, "Oyuna Başla", Face::SansSerif, 8.25, false, sys, sys},
+    {"kpt", "Button", "Form1", {176, 72, 169, 25}, false, "Oyunu Bitir", Face::SansSerif, 8.25, false, sys, sys},
+    {"cks", "Button", "Form1", {352, 72, 161, 25}, true, "Çıkış", Face::SansSerif, 8.25, false, sys, sys},
+    {"hknd", "Button", "Form1", {352, 72, 161, 25}, false, "Program Hakkında", Face::SansSerif, 8.25, false, sys, sys},
+    {"p1", "PictureBox", "Form1", {8, 152, 505, 313}, true, "", Face::SansSerif, 8.25, false, sys, sys},
+    {"fr", "PictureBox", "Form1", {8, 104, 505, 361}, false, "", Face::SansSerif, 8.25, false, sys, colour::lightGreen},
+    {"g", "Button", "Form1", {144, 152, 105, 25}, false, "Geri", Face::Comic, 14.25, true, sys, sys},
+    {"i", "Button", "Form1", {256, 152, 105, 25}, false, "İleri", Face::Comic, 14.25, true, sys, sys},
+    {"no", "TextField", "Form1", {32, 216, 41, 25}, false, "", Face::SansSerif, 8.25, false, sys, sys},
+    {"Label6", "Label", "Form1", {24, 192, 169, 273}, true, "", Face::Comic, 9.75, false, colour::blue, colour::lightGreen},
+    {"Label7", "Label", "Form1", {312, 192, 185, 273}, true, "", Face::Comic, 9.75, false, colour::red, colour::lightGreen},
+    {"d", "Label", "fr", {32, 8, 241, 41}, true, "", Face::Comic, 20.25, true, colour::red, colour::lightGreen},
+    {"pn", "Label", "fr", {272, 8, 137, 41}, true, "", Face::Comic, 20.25, true, colour::blue, colour::lightGreen},
+    {"Label8", "Label", "fr", {456, 8, 41, 25}, true, "?", Face::Tahoma, 15.75, true, colour::red, colour::lightGreen},
+    {"c", "TextField", "fr", {408, 8, 41, 19}, false, "", Face::SansSerif, 8.25, false, sys, sys},
+    {"l", "TextField", "fr", {408, 24, 33, 19}, false, "", Face::SansSerif, 8.25, false, sys, sys},
+    {"a", "Label", "fr", {32, 48, 161, 41}, true, "", Face::SansSerif, 24, true, colour::red, colour::lightYellow},
+    {"Label3", "Label", "fr", {192, 48, 33, 41}, true, "", Face::SansSerif, 24, true, colour::blue, colour::lightYellow},
+    {"b", "Label", "fr", {224, 48, 49, 41}, true, "", Face::SansNarrow, 24, true, colour::red, colour::lightYellow},
+    {"s", "Button", "fr", {280, 48, 137, 41}, true, "Başlat", Face::Comic, 14.25, true, sys, sys},
+    {"t", "Label", "fr", {424, 48, 49, 41}, true, "", Face::SansSerif, 24, true, colour::red, colour::lightYellow},
+    {"Text1", "TextField", "fr", {32, 96, 441, 49}, true, "", Face::Comic, 30, true, colour::red, colour::lightGreen},
+    {"a1", "Button", "fr", {32, 152, 105, 49}, true, "1", Face::Comic, 20.25, true, sys, sys},
+    {"a2", "Button", "fr", {136, 152, 105, 49}, true, "2", Face::Comic, 20.25, true, sys, sys},
+    {"a3", "Button", "fr", {240, 152, 105, 49}, true, "3", Face::Comic, 20.25, true, sys, sys},
+    {"a4", "Button", "fr", {32, 200, 105, 49}, true, "4", Face::Comic, 20.25, true, sys, sys},
+    {"a5", "Button", "fr", {136, 200, 105, 49}, true, "5", Face::Comic, 20.25, true, sys, sys},
+    {"a6", "Button", "fr", {240, 200, 105, 49}, true, "6", Face::Comic, 20.25, true, sys, sys},
+    {"a7", "Button", "fr", {32, 248, 105, 49}, true, "7", Face::Comic, 20.25, true, sys, sys},
+    {"a8", "Button", "fr", {136, 248, 105, 49}, true, "8", Face::Comic, 20.25, true, sys, sys},
+    {"a9", "Button", "fr", {240, 248, 105, 49}, true, "9", Face::Comic, 20.25, true, sys, sys},
+    {"a0", "Button", "fr", {32, 296, 313, 57}, true, "0", Face::Comic, 20.25, true, sys, sys},
+    {"Label2", "Label", "fr", {352, 152, 121, 33}, true, "Doğru", Face::Comic, 14.25, true, colour::darkGreen, colour::lightYellow},
+    {"dgr", "Label", "fr", {352, 192, 121, 33}, true, "0", Face::Terminal, 18, true, colour::red, colour::lightGreen},
+    {"Label4", "Label", "fr", {352, 216, 121, 33}, true, "Yanlış", Face::Comic, 14.25, true, colour::darkRed, colour::lightYellow},
+    {"ynl", "Label", "fr", {352, 256, 121, 41}, true, "0", Face::Terminal, 18, true, colour::red, colour::lightGreen},
+    {"Label5", "Label", "fr", {352, 280, 121, 33}, true, "Puanınız", Face::Comic, 14.25, true, colour::blue, colour::lightYellow},
+    {"puan", "Label", "fr", {352, 320, 121, 33}, true, "0", Face::Terminal, 18, true, colour::red, colour::lightGreen},
+};
+
+QColor foreOf(QWidget *w)
+{
+    if (qobject_cast<QLineEdit *>(w) || qobject_cast<QListWidget *>(w))
+        return w->palette().color(QPalette::Active, QPalette::Text);
+    return w->palette().color(QPalette::WindowText);
+}
+
+QColor backOf(QWidget *w)
+{
+    if (qobject_cast<QLineEdit *>(w) || qobject_cast<QListWidget *>(w))
+        return w->palette().color(QPalette::Base);
+    return w->palette().color(QPalette::Window);
+}
+
+QString textOf(QWidget *w)
+{
+    if (auto *label = qobject_cast<QLabel *>(w))
+        return label->text();
+    if (auto *button = qobject_cast<QAbstractButton *>(w))
+        return button->text();
+    if (auto *field = qobject_cast<QLineEdit *>(w))
+        return field->text();
+    return {};
+}
+
+// The height of text wrapped at word boundaries in a given width, and
+// whether a single word is wider than the width.
+QRect wrappedBounds(const QFont &font, int width, const QString &text)
+{
+    return QFontMetrics(font).boundingRect(QRect(0, 0, width, 10000), Qt::TextWordWrap | Qt::AlignHCenter, text);
+}
+
+} // namespace
+
+class TestDesign : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void windowIsFixedLightGreenAndTitled();
+    void everyControlStartsInItsDesignState_data();
+    void everyControlStartsInItsDesignState();
+    void theWindowHoldsExactlyItsControls();
+    void listsHoldTheirTablesInGridOrder_data();
+    void listsHoldTheirTablesInGridOrder();
+    void timersStartSilent();
+    void stackingPutsUpperMenuButtonsAndLabel5OnTop();
+    void tabOrderFollowsTheDesign();
+    void bundledFacesDrawEveryTurkishLetter_data();
+    void bundledFacesDrawEveryTurkishLetter();
+    void everyValueFitsItsControl_data();
+    void everyValueFitsItsControl();
+    void startPictureIsShownUnscaledAndClipped();
+
+private:
+    FakePlatform *m_fake = nullptr;
+    Form1 *m_form = nullptr;
+};
+
+void TestDesign::initTestCase()
+{
+    prepareApplication(*qApp);
+    QVERIFY(registerBundledFonts());
+}
+
+void TestDesign::init()
+{
+    m_fake = new FakePlatform;
+    m_form = new Form1(m_fake->platform());
+}
+
+void TestDesign::cleanup()
+{
+    delete m_form;
+    delete m_fake;
+}
+
+void TestDesign::windowIsFixedLightGreenAndTitled()
+{
+    QCOMPARE(m_form->windowTitle(), QStringLiteral("Korubel Oyunu"));
+    QCOMPARE(m_form->size(), QSize(521, 471));
+    QCOMPARE(m_form->minimumSize(), QSize(521, 471));
+    QCOMPARE(m_form->maximumSize(), QSize(521, 471));
+    QCOMPARE(m_form->palette().color(QPalette::Window), colour::lightGreen);
+    QVERIFY(!(m_form->windowFlags() & Qt::WindowMinimizeButtonHint));
+    QVERIFY(!(m_form->windowFlags() & Qt::WindowMaximizeButtonHint));
+    QVERIFY(m_form->windowFlags() & Qt::WindowCloseButtonHint);
+    QVERIFY(!m_form->windowIcon().isNull());
+    QCOMPARE(m_form->windowIcon().pixmap(32, 32).size(), QSize(32, 32));
+    QVERIFY(m_form->s->isDefault());
+    QVERIFY(!m_form->about());
+}
+
+void TestDesign::everyControlStartsInItsDesignState_data()
+{
+    QTest::addColumn<int>("row");
+    for (int n = 0; n < int(std::size(kDesign)); ++n)
+        QTest::newRow(kDesign[n].name) << n;
+}
+
+void TestDesign::everyControlStartsInItsDesignState()
+{
+    QFETCH(int, row);
+    const Design &want = kDesign[row];
+    auto *w = m_form->findChild<QWidget *>(QLatin1String(want.name));
+    QVERIFY2(w, want.name);
+    QCOMPARE(QString::fromLatin1(w->metaObject()->className()), QString::fromLatin1(want.kind));
+    // Positions inside the game panel count from the inside of its border.
+    QWidget *container = QLatin1String(want.container) == QLatin1String("fr") ? m_form->fr->inner() : m_form;
+    QCOMPARE(w->parentWidget(), container);
+    QCOMPARE(w->geometry(), want.rect);
+    QCOMPARE(!w->isHidden(), want.shown);
+    QCOMPARE(textOf(w), QString::fromUtf8(want.text));
+    QCOMPARE(w->font().family(), familyOf(want.face));
+    QCOMPARE(w->font().pixelSize(), pixelsForPoints(want.points));
+    QCOMPARE(w->font().bold(), want.bold);
+    if (want.fore.isValid())
+        QCOMPARE(foreOf(w), want.fore);
+    if (want.back.isValid())
+        QCOMPARE(backOf(w), want.back);
+    if (auto *label = qobject_cast<Label *>(w))
+        QVERIFY(label->autoFillBackground()); // opaque
+    QCOMPARE(w->isEnabled(), true);
+}
+
+void TestDesign::theWindowHoldsExactlyItsControls()
+{
+    QStringList names;
+    for (QObject *child : m_form->findChildren<QObject *>()) {
+        const QString kind = QString::fromLatin1(child->metaObject()->className());
+        if (QStringList{"Label", "Button", "TextField", "ListBox", "PictureBox", "Timer"}.contains(kind))
+            names << child->objectName();
+    }
+    QCOMPARE(names.size(), 69);
+    QCOMPARE(QSet<QString>(names.begin(), names.end()).size(), 69);
+}
+
+void TestDesign::listsHoldTheirTablesInGridOrder_data()
+{
+    QTest::addColumn<int>("table");
+    QTest::addColumn<QString>("wholeName");
+    QTest::addColumn<QRect>("wholeRect");
+    QTest::addColumn<QString>("memoriseName");
+    const char *const memorise[] = {"br", "iki", "uc", "dort", "bes", "alt", "yedi", "skz", "dkz", "nn"};
+    const char *const whole[] = {"l3", "l4", "l6", "l5", "l7", "l8", "l9", "l10", "l1", "l2"};
+    for (int n = 1; n <= 10; ++n)
+        QTest::addRow("table of %d", n) << n << QString::fromLatin1(whole[n - 1])
+                                        << QRect(24 + 96 * ((n - 1) % 5), n <= 5 ? 152 : 312, 89, 147)
+                                        << QString::fromLatin1(memorise[n - 1]);
+}
+
+void TestDesign::listsHoldTheirTablesInGridOrder()
+{
+    QFETCH(int, table);
+    QFETCH(QString, wholeName);
+    QFETCH(QRect, wholeRect);
+    QFETCH(QString, memoriseName);
+    // The item strings, spot-checked against their irregular spacing.
+    const QStringList items = study::tableItems(table);
+    QCOMPARE(items.size(), 10);
+    QCOMPARE(items.first(), QStringLiteral("%1 X 1 =%2%3").arg(table).arg(table == 10 ? "" : " ").arg(table));
+    const QString last = table == 10 ? QStringLiteral("10x10=100")
+                         : table <= 2 ? QStringLiteral("%1 x 10 = %2").arg(table).arg(table * 10)
+                                      : QStringLiteral("%1 x 10 =%2").arg(table).arg(table * 10);
+    QCOMPARE(items.last(), last);
+    for (int k = 2; k <= 9; ++k)
+        QCOMPARE(items.at(k - 1), QStringLiteral("%1 x %2 =%3%4").arg(table).arg(k).arg(table == 10 ? "" : " ").arg(table * k));
+
+    for (const QString &name : {wholeName, memoriseName}) {
+        auto *list = m_form->findChild<ListBox *>(name);
+        QVERIFY(list);
+        QVERIFY(list->isHidden());
+        QStringList shown;
+        for (int row = 0; row < list->count(); ++row)
+            shown << list->item(row)->text();
+        QCOMPARE(shown, items);
+    }
+    auto *wholeList = m_form->findChild<ListBox *>(wholeName);
+    QCOMPARE(wholeList->geometry(), wholeRect);
+    QCOMPARE(wholeList->font().family(), familyOf(Face::SansSerif));
+    QVERIFY(wholeList->font().bold());
+    QCOMPARE(foreOf(wholeList), colour::blue);
+    auto *memoriseList = m_form->findChild<ListBox *>(memoriseName);
+    QCOMPARE(memoriseList->geometry(), QRect(200, 192, 105, 264));
+    QCOMPARE(memoriseList->font().family(), familyOf(Face::Comic));
+    QCOMPARE(memoriseList->font().pixelSize(), 19);
+    QVERIFY(!memoriseList->font().bold());
+    QCOMPARE(foreOf(memoriseList), colour::white);
+    QCOMPARE(backOf(memoriseList), colour::black);
+    // All ten items show without scrolling, in both lists.
+    for (ListBox *list : {wholeList, memoriseList}) {
+        const int inside = list->height() - 2 * list->frameWidth();
+        QVERIFY2(list->sizeHintForRow(0) * 10 <= inside,
+                 qPrintable(QStringLiteral("%1 x 10 in %2").arg(list->sizeHintForRow(0)).arg(inside)));
+    }
+}
+
+void TestDesign::timersStartSilent()
+{
+    struct { Timer *timer; bool enabled; int interval; } rows[] = {
+        {m_form->Timer8, false, 0}, {m_form->Timer7, true, 0}, {m_form->Timer1, true, 0},
+        {m_form->Timer2, true, 0}, {m_form->Timer3, true, 0}, {m_form->Timer4, true, 0},
+        {m_form->Timer5, false, 500}, {m_form->Timer6, false, 500},
+    };
+    for (const auto &row : rows) {
+        QCOMPARE(row.timer->isEnabled(), row.enabled);
+        QCOMPARE(row.timer->interval(), row.interval);
+    }
+    QCOMPARE(m_fake->clock.armedCount(), 0);
+    m_fake->clock.advance(60000);
+    QVERIFY(m_fake->sound.cues.empty());
+    QCOMPARE(m_form->t->caption(), QString());
+}
+
+void TestDesign::stackingPutsUpperMenuButtonsAndLabel5OnTop()
+{
+    m_form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_form));
+    // At each menu place the upper button is what a click reaches.
+    QCOMPARE(m_form->childAt(80, 80), m_form->tm);
+    QCOMPARE(m_form->childAt(250, 80), m_form->oyn);
+    QCOMPARE(m_form->childAt(400, 80), m_form->cks);
+    // The photograph covers the two page-text labels.
+    QCOMPARE(m_form->childAt(100, 300)->parentWidget() == m_form->p1 || m_form->childAt(100, 300) == m_form->p1, true);
+    // In the panel, Label5 is drawn over the lower part of ynl.
+    const QList<QObject *> siblings = m_form->fr->inner()->children();
+    QVERIFY(siblings.indexOf(m_form->Label5) > siblings.indexOf(m_form->ynl));
+    // Labels lie beneath every other control of their container.
+    for (QObject *child : siblings)
+        if (qobject_cast<QLabel *>(child))
+            QVERIFY(siblings.indexOf(child) < siblings.indexOf(m_form->Text1));
+}
+
+void TestDesign::tabOrderFollowsTheDesign()
+{
+    const QStringList order = {"br", "iki", "dort", "uc", "bes", "alt", "yedi", "skz", "dkz", "nn", "no",
+                               "l1", "l3", "l4", "l5", "l6", "l7", "l8", "l9", "l10", "Text1", "l", "c", "l2", "p1",
+                               "tbl", "tm", "kpt", "oyn", "hknd", "cks", "fr",
+                               "a0", "a1", "a2", "a3", "a4", "a5", "a6", "a7", "a8", "a9", "s", "g", "i"};
+    // Follow the focus chain from the first control, keeping only the
+    // window's own controls (Qt adds inner widgets such as viewports).
+    QStringList chain;
+    QWidget *w = m_form->br;
+    do {
+        if (order.contains(w->objectName()) && !chain.contains(w->objectName()))
+            chain << w->objectName();
+        w = w->nextInFocusChain();
+    } while (w != m_form->br);
+    QCOMPARE(chain, order);
+    // Labels never take the focus.
+    for (Label *label : m_form->findChildren<Label *>())
+        QCOMPARE(label->focusPolicy(), Qt::NoFocus);
+}
+
+void TestDesign::bundledFacesDrawEveryTurkishLetter_data()
+{
+    QTest::addColumn<int>("face");
+    QTest::addColumn<bool>("bold");
+    QTest::newRow("Comic regular") << int(Face::Comic) << false;
+    QTest::newRow("Comic bold") << int(Face::Comic) << true;
+    QTest::newRow("Sans regular") << int(Face::SansSerif) << false;
+    QTest::newRow("Sans bold") << int(Face::SansSerif) << true;
+    QTest::newRow("Sans narrow bold") << int(Face::SansNarrow) << true;
+    QTest::newRow("Tahoma bold") << int(Face::Tahoma) << true;
+}
+
+void TestDesign::bundledFacesDrawEveryTurkishLetter()
+{
+    QFETCH(int, face);
+    QFETCH(bool, bold);
+    const QFont font = designFont(Face(face), 14.25, bold);
+    QCOMPARE(QFontInfo(font).family(), familyOf(Face(face)));
+    const QRawFont raw = QRawFont::fromFont(font);
+    QCOMPARE(raw.familyName(), familyOf(Face(face)));
+    for (QChar letter : QStringLiteral("çÇğĞıİöÖşŞüÜ"))
+        QVERIFY2(raw.supportsCharacter(letter), qPrintable(QString(letter)));
+}
+
+// Every text each control can come to show, in its control's font.
+void TestDesign::everyValueFitsItsControl_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("text");
+    const auto row = [](const char *control, const QString &text) {
+        QTest::addRow("%s %s", control, qPrintable(text)) << QString::fromLatin1(control) << text;
+    };
+    for (const char *name : {"Label1", "tm", "tbl", "oyn", "kpt", "cks", "hknd", "g", "i", "s", "Label2", "Label4", "Label5", "Label8"})
+        row(name, QString());
+    for (int a = 1; a <= 10; ++a)
+        for (int b = 1; b <= 10; ++b) {
+            row("a", QStringLiteral("%1x%2").arg(a).arg(b));
+            row("b", QString::number(a * b));
+        }
+    row("b", QStringLiteral("?"));
+    row("Label3", QStringLiteral("="));
+    for (const char *value : {"05", "04", "03", "02", "01", "00"})
+        row("t", QString::fromLatin1(value));
+    for (const char *value : {"Doğru Cevap", "Yanlış Cevap", "Dogru Cevap", "Tebrikler"})
+        row("d", QString::fromUtf8(value));
+    for (const char *value : {"50 Puan", "40 Puan", "30 Puan", "20 Puan", "10 Puan", "-10 Puan"})
+        row("pn", QString::fromLatin1(value));
+    for (const char *value : {"0", "9", "10", "999", "9999", "-9999", "99999"}) {
+        row("dgr", QString::fromLatin1(value));
+        row("puan", QString::fromLatin1(value));
+    }
+    row("ynl", QStringLiteral("10"));
+    row("Text1", QStringLiteral("100"));
+    row("Text1", QStringLiteral("888"));
+}
+
+void TestDesign::everyValueFitsItsControl()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, text);
+    auto *w = m_form->findChild<QWidget *>(control);
+    QVERIFY(w);
+    const QString shown = text.isEmpty() ? textOf(w) : text;
+    const QFont font = w->font();
+    const QFontMetrics metrics(font);
+    if (qobject_cast<QLabel *>(w)) {
+        const QRect bounds = wrappedBounds(font, w->width(), shown);
+        // No line may be cut: one line where one is meant, and the lines within the height.
+        QVERIFY2(bounds.width() <= w->width(), qPrintable(QStringLiteral("%1 px wide").arg(bounds.width())));
+        int visible = w->height();
+        if (w == m_form->ynl)
+            visible = m_form->Label5->y() - w->y(); // the rest lies under Label5
+        QVERIFY2(metrics.horizontalAdvance(shown) <= w->width() || bounds.height() <= visible,
+                 qPrintable(QStringLiteral("%1 px high in %2").arg(bounds.height()).arg(visible)));
+        QVERIFY2(bounds.height() <= visible || metrics.height() > visible,
+                 qPrintable(QStringLiteral("%1 px high in %2").arg(bounds.height()).arg(visible)));
+        QVERIFY2(metrics.horizontalAdvance(shown) <= w->width() || shown.contains(QLatin1Char(' ')),
+                 qPrintable(QStringLiteral("%1 px wide in %2").arg(metrics.horizontalAdvance(shown)).arg(w->width())));
+        QVERIFY2(metrics.ascent() <= visible, "the glyphs' upper part is cut");
+    } else if (auto *button = qobject_cast<QPushButton *>(w)) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        const QRect inside = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+        QVERIFY2(metrics.horizontalAdvance(shown) <= inside.width(),
+                 qPrintable(QStringLiteral("%1 px in %2").arg(metrics.horizontalAdvance(shown)).arg(inside.width())));
+        QVERIFY2(metrics.ascent() + metrics.descent() <= button->height(),
+                 qPrintable(QStringLiteral("%1 px high in %2").arg(metrics.ascent() + metrics.descent()).arg(button->height())));
+    } else if (qobject_cast<QLineEdit *>(w)) {
+        QVERIFY(metrics.horizontalAdvance(shown) < w->width() - 8);
+        QVERIFY2(metrics.ascent() <= w->height() - 4, qPrintable(QString::number(metrics.ascent())));
+    }
+}
+
+void TestDesign::startPictureIsShownUnscaledAndClipped()
+{
+    const QPixmap &photo = m_form->p1->picture();
+    QCOMPARE(photo.size(), QSize(504, 321));
+    // The inside of the sunken border is smaller than the photograph.
+    const QRect inside = m_form->p1->inner()->geometry();
+    QVERIFY(inside.width() < 504 && inside.height() < 321);
+    QCOMPARE(inside.topLeft(), QPoint(2, 2));
+}
+
+QTEST_MAIN(TestDesign)
+#include "tst_design.moc"

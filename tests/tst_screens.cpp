@@ -1,0 +1,219 @@
+// The five screens: which controls each menu click shows, hides, enables
+// and disables, checked after every transition of the menu.
+#include <QtTest>
+
+#include "designfonts.h"
+#include "fakeplatform.h"
+#include "form1.h"
+
+namespace {
+
+// What a screen looks like: every control that is on screen, with "~" after
+// the name of one that is greyed.
+QStringList screenOf(Form1 *form)
+{
+    QStringList shown;
+    const QStringList names = {"tm", "tbl", "oyn", "kpt", "cks", "hknd", "p1", "fr", "g", "i",
+                               "l1", "l2", "l3", "l4", "l5", "l6", "l7", "l8", "l9", "l10",
+                               "br", "iki", "uc", "dort", "bes", "alt", "yedi", "skz", "dkz", "nn",
+                               "Label6", "Label7"};
+    for (const QString &name : names) {
+        auto *w = form->findChild<QWidget *>(name);
+        if (w && w->isVisibleTo(form))
+            shown << name + (w->isEnabled() ? QString() : QStringLiteral("~"));
+    }
+    return shown;
+}
+
+const QStringList kStart = {"tm", "oyn", "cks", "p1", "Label6", "Label7"};
+const QStringList kGameFromStart = {"tm~", "kpt", "hknd", "fr", "Label6", "Label7"};
+const QStringList kMenu = {"tbl", "oyn", "cks", "p1"};
+const QStringList kGameFromMenu = {"tbl~", "kpt", "hknd", "fr"};
+const QStringList kWholeFromStart = {"tbl", "oyn", "cks", "l1", "l2", "l3", "l4", "l5", "l6", "l7", "l8", "l9", "l10"};
+const QStringList kMemorisePage1 = {"tm", "oyn", "cks", "g~", "i", "br", "Label6", "Label7"};
+const QStringList kGameFromMemorise = {"tm~", "kpt", "hknd", "fr", "Label6", "Label7"};
+
+} // namespace
+
+class TestScreens : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() { prepareApplication(*qApp); }
+    void init();
+    void cleanup();
+    void menuClicksWalkTheScreens_data();
+    void menuClicksWalkTheScreens();
+    void coveredButtonsCannotBeReachedAtStart();
+    void enteringGameModeFocusesStartAndEnterPressesIt();
+    void enterDoesNothingWhileStartIsOffScreen();
+    void leavingGameModeResetsThePanelAndPlaysBothCues();
+    void leavingGameModeKeepsTheEntryAsTheLastQuestionLeftIt();
+    void exitClosesBothWindowsAndEndsTheProgram();
+    void closeBoxEndsTheProgramEvenWithTheHowToPlayWindowHidden();
+
+private:
+    FakePlatform *m_fake = nullptr;
+    Form1 *m_form = nullptr;
+};
+
+void TestScreens::init()
+{
+    m_fake = new FakePlatform;
+    m_form = new Form1(m_fake->platform());
+    m_form->show();
+}
+
+void TestScreens::cleanup()
+{
+    delete m_form;
+    delete m_fake;
+}
+
+void TestScreens::menuClicksWalkTheScreens_data()
+{
+    QTest::addColumn<QStringList>("clicks");
+    QTest::addColumn<QStringList>("screen");
+    QTest::newRow("start") << QStringList{} << kStart;
+    QTest::newRow("start > game") << QStringList{"oyn"} << kGameFromStart;
+    QTest::newRow("game > menu") << QStringList{"oyn", "kpt"} << kMenu;
+    QTest::newRow("menu > game greys the memorise button") << QStringList{"oyn", "kpt", "oyn"} << kGameFromMenu;
+    QTest::newRow("menu > memorise") << QStringList{"oyn", "kpt", "tbl"} << kMemorisePage1;
+    QTest::newRow("start > whole table") << QStringList{"tm"} << kWholeFromStart;
+    QTest::newRow("whole table > game greys the memorise button") << QStringList{"tm", "oyn"} << kGameFromMenu;
+    QTest::newRow("whole table > memorise") << QStringList{"tm", "tbl"} << kMemorisePage1;
+    QTest::newRow("memorise > whole table") << QStringList{"tm", "tbl", "tm"} << kWholeFromStart;
+    QTest::newRow("memorise > game keeps the covered page texts") << QStringList{"tm", "tbl", "i", "oyn"} << kGameFromMemorise;
+    QTest::newRow("memorise > game > menu hides the page texts") << QStringList{"tm", "tbl", "oyn", "kpt"} << kMenu;
+    QTest::newRow("memorise page 3 > whole table > memorise starts at 1")
+        << QStringList{"tm", "tbl", "i", "i", "tm", "tbl"} << kMemorisePage1;
+    QTest::newRow("memorise page 7 > game > menu > memorise starts at 1")
+        << QStringList{"tm", "tbl", "i", "i", "i", "i", "i", "i", "oyn", "kpt", "tbl"} << kMemorisePage1;
+}
+
+void TestScreens::menuClicksWalkTheScreens()
+{
+    QFETCH(QStringList, clicks);
+    QFETCH(QStringList, screen);
+    for (const QString &name : clicks) {
+        auto *button = m_form->findChild<QPushButton *>(name);
+        QVERIFY2(button && button->isVisibleTo(m_form) && button->isEnabled(), qPrintable(name));
+        button->click();
+    }
+    QCOMPARE(screenOf(m_form), screen);
+    // The page number is empty on every screen but the memorise view.
+    QCOMPARE(m_form->no->text().isEmpty(), !screen.contains(QStringLiteral("br")));
+}
+
+void TestScreens::coveredButtonsCannotBeReachedAtStart()
+{
+    for (QWidget *covered : {static_cast<QWidget *>(m_form->tbl), static_cast<QWidget *>(m_form->kpt),
+                             static_cast<QWidget *>(m_form->hknd)}) {
+        QVERIFY(!covered->isVisibleTo(m_form));
+    }
+    // Walking the whole focus chain with Tab never lands on one of them.
+    m_form->activateWindow();
+    m_form->tm->setFocus();
+    for (int n = 0; n < 60; ++n) {
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : m_form, Qt::Key_Tab);
+        QWidget *focus = QApplication::focusWidget();
+        QVERIFY(focus != m_form->tbl && focus != m_form->kpt && focus != m_form->hknd);
+    }
+}
+
+void TestScreens::enteringGameModeFocusesStartAndEnterPressesIt()
+{
+    QVERIFY(QTest::qWaitForWindowActive(m_form));
+    m_form->oyn->click();
+    QCOMPARE(QApplication::focusWidget(), m_form->s);
+    QVERIFY(m_form->s->isDefault());
+    QTest::keyClick(m_form->s, Qt::Key_Return);
+    QCOMPARE(m_fake->sound.names(), QStringList{"question"});
+    QCOMPARE(m_form->b->caption(), QStringLiteral("?"));
+    // Enter typed into the answer field starts the next question too.
+    QCOMPARE(QApplication::focusWidget(), m_form->Text1);
+    QTest::keyClick(m_form->Text1, Qt::Key_Enter);
+    QCOMPARE(m_fake->sound.names(), QStringList({"question", "question"}));
+}
+
+void TestScreens::enterDoesNothingWhileStartIsOffScreen()
+{
+    QVERIFY(QTest::qWaitForWindowActive(m_form));
+    QTest::keyClick(m_form, Qt::Key_Return);
+    m_form->tm->click();
+    m_form->l3->setFocus();
+    QTest::keyClick(m_form->l3, Qt::Key_Return);
+    m_form->tbl->click();
+    QTest::keyClick(m_form, Qt::Key_Enter);
+    QVERIFY(m_fake->sound.cues.empty());
+    QVERIFY(m_form->b->caption().isEmpty());
+}
+
+void TestScreens::leavingGameModeResetsThePanelAndPlaysBothCues()
+{
+    m_form->oyn->click();
+    m_form->a->setCaption(QStringLiteral("7x8"));
+    m_form->b->setCaption(QStringLiteral("56"));
+    m_form->Label3->setCaption(QStringLiteral("="));
+    m_form->t->setCaption(QStringLiteral("03"));
+    m_form->pn->setCaption(QStringLiteral("20 Puan"));
+    m_form->puan->setCaption(QStringLiteral("-30"));
+    m_fake->sound.cues.clear();
+    m_form->kpt->click();
+    for (Label *label : {m_form->a, m_form->b, m_form->Label3, m_form->t, m_form->d, m_form->pn})
+        QCOMPARE(label->caption(), QString());
+    QCOMPARE(m_form->dgr->caption(), QStringLiteral("0"));
+    QCOMPARE(m_form->ynl->caption(), QStringLiteral("0"));
+    QCOMPARE(m_form->puan->caption(), QStringLiteral("0"));
+    QCOMPARE(m_form->Text1->text(), QString());
+    // Both counter reactions run, also with both counters at "0": the wrong
+    // cue cuts the correct one off. No countdown goes on behind the panel.
+    QCOMPARE(m_fake->sound.names(), QStringList({"correct", "wrong"}));
+    QCOMPARE(m_fake->clock.armedCount(), 0);
+    QCOMPARE(m_fake->prompt.shown, 0);
+}
+
+void TestScreens::leavingGameModeKeepsTheEntryAsTheLastQuestionLeftIt()
+{
+    m_form->oyn->click();
+    m_form->Text1->setEnabled(false);
+    m_form->a5->setEnabled(false);
+    m_form->kpt->click();
+    m_form->oyn->click();
+    QVERIFY(!m_form->Text1->isEnabled());
+    QVERIFY(!m_form->a5->isEnabled());
+}
+
+void TestScreens::exitClosesBothWindowsAndEndsTheProgram()
+{
+    QSignalSpy ended(m_form, &Form1::unloaded);
+    m_form->oyn->click();
+    m_form->hknd->click();
+    QVERIFY(m_form->about());
+    m_form->kpt->click();
+    m_form->cks->click();
+    QCOMPARE(ended.count(), 1);
+    QVERIFY(!m_form->isVisible());
+    QVERIFY(!m_form->about());
+}
+
+void TestScreens::closeBoxEndsTheProgramEvenWithTheHowToPlayWindowHidden()
+{
+    QSignalSpy ended(m_form, &Form1::unloaded);
+    m_form->oyn->click();
+    m_form->Label8->clicked();
+    QVERIFY(m_form->about());
+    m_form->about()->hide();
+    m_form->s->click(); // a countdown is running
+    m_form->close();
+    QCOMPARE(ended.count(), 1);
+    QVERIFY(!m_form->about());
+    // Nothing of the game runs after the window has gone.
+    m_fake->sound.cues.clear();
+    m_fake->clock.advance(10000);
+    QVERIFY(m_fake->sound.cues.empty());
+    QCOMPARE(m_form->t->caption(), QString());
+}
+
+QTEST_MAIN(TestScreens)
+#include "tst_screens.moc"
