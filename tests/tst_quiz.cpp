@@ -1,0 +1,536 @@
+// The quiz in virtual time: the question bank, answer entry, the countdown
+// with its grading and score, the flash, the counters and game over, and the
+// faults the game guards against.
+#include <QClipboard>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include "colours.h"
+#include "designfonts.h"
+#include "fakeplatform.h"
+#include "form1.h"
+#include "questionbank.h"
+
+class TestQuiz : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() { prepareApplication(*qApp); }
+    void init();
+    void cleanup();
+
+    void questionBankMapsEveryIndex_data();
+    void questionBankMapsEveryIndex();
+    void textsThatAreNoIndexChangeNothing_data();
+    void textsThatAreNoIndexChangeNothing();
+    void startAsksTheDrawnQuestionAndClearsThePanel();
+    void sameIndexTwiceShowsTheQuestionAgainAfterAGameEnd();
+    void keyFilterPassesDigitsAndBackspaceOnly_data();
+    void keyFilterPassesDigitsAndBackspaceOnly();
+    void pasteAndDropCannotBringInNonDigits();
+    void aFourthCharacterIsRefusedAndChecksNothing();
+    void answerCountsTheMomentItIsComplete_data();
+    void answerCountsTheMomentItIsComplete();
+    void countdownStepsOnceASecondWithATickEach();
+    void pointsFollowTheSecondShowing_data();
+    void pointsFollowTheSecondShowing();
+    void timeoutDisablesEntryShowsProductAndCharges();
+    void scoreHasNoFloor();
+    void flashRunsOnItsTimings();
+    void tenthTimeoutShowsTheBoxBeforeTheScoreDrops_data();
+    void tenthTimeoutShowsTheBoxBeforeTheScoreDrops();
+    void gameOverEndsTheProgramWithTheHowToPlayWindowOpen();
+
+    void noGradingBeforeTheFirstQuestion();
+    void aQuestionIsGradedOnlyOnce();
+    void startDuringACountdownGivesTheFullFiveSeconds();
+    void leavingGameModeStopsTheCountdownAndTheFlash();
+    void resultTextIsRedAgainAfterAFlash();
+    void everyDrawReseedsFromTheTimeOfDay();
+
+private:
+    void start(int index);
+    void typeOnKeypad(const QString &digits);
+    QStringList cues() const { return m_fake->sound.names(); }
+
+    FakePlatform *m_fake = nullptr;
+    Form1 *m_form = nullptr;
+};
+
+void TestQuiz::init()
+{
+    m_fake = new FakePlatform;
+    m_form = new Form1(m_fake->platform());
+    m_form->show();
+    m_form->oyn->click();
+}
+
+void TestQuiz::cleanup()
+{
+    delete m_form;
+    delete m_fake;
+}
+
+void TestQuiz::start(int index)
+{
+    m_fake->random.queueIndex(index);
+    m_form->s->click();
+}
+
+void TestQuiz::typeOnKeypad(const QString &digits)
+{
+    for (QChar digit : digits)
+        m_form->digitButtons[size_t(digit.digitValue())]->click();
+}
+
+void TestQuiz::questionBankMapsEveryIndex_data()
+{
+    QTest::addColumn<QString>("index");
+    QTest::addColumn<QString>("question");
+    QTest::addColumn<QString>("answer");
+    for (int n = 0; n < 100; ++n) {
+        const int first = n / 10 + 1, second = n % 10 + 1;
+        QTest::addRow("index %d is %dx%d", n, first, second)
+            << QString::number(n) << QStringLiteral("%1x%2").arg(first).arg(second) << QString::number(first * second);
+    }
+}
+
+void TestQuiz::questionBankMapsEveryIndex()
+{
+    QFETCH(QString, index);
+    QFETCH(QString, question);
+    QFETCH(QString, answer);
+    m_form->c->setText(index);
+    QCOMPARE(m_form->a->caption(), question);
+    QCOMPARE(m_form->l->text(), answer);
+}
+
+void TestQuiz::textsThatAreNoIndexChangeNothing_data()
+{
+    QTest::addColumn<QString>("text");
+    for (const char *text : {"", "00", "07", " 7", "7 ", "100", "-1", "+5", "1.0", "x", "٣"})
+        QTest::newRow(text) << QString::fromUtf8(text);
+}
+
+void TestQuiz::textsThatAreNoIndexChangeNothing()
+{
+    QFETCH(QString, text);
+    m_form->c->setText(QStringLiteral("55"));
+    m_form->c->setText(text);
+    QCOMPARE(m_form->a->caption(), QStringLiteral("6x6"));
+    QCOMPARE(m_form->l->text(), QStringLiteral("36"));
+    QVERIFY(!quiz::questionFor(text));
+}
+
+void TestQuiz::startAsksTheDrawnQuestionAndClearsThePanel()
+{
+    m_form->Text1->setText(QStringLiteral("12"));
+    m_form->pn->setCaption(QStringLiteral("-10 Puan"));
+    m_form->t->setCaption(QStringLiteral("00"));
+    m_fake->sound.cues.clear();
+    start(62);
+    QCOMPARE(m_form->a->caption(), QStringLiteral("7x3"));
+    QCOMPARE(m_form->Label3->caption(), QStringLiteral("="));
+    QCOMPARE(m_form->b->caption(), QStringLiteral("?"));
+    QCOMPARE(m_form->l->text(), QStringLiteral("21"));
+    QCOMPARE(m_form->c->text(), QStringLiteral("62"));
+    for (Label *emptied : {m_form->t, m_form->d, m_form->pn})
+        QCOMPARE(emptied->caption(), QString());
+    QCOMPARE(m_form->Text1->text(), QString());
+    QVERIFY(m_form->Text1->isEnabled());
+    QCOMPARE(m_form->focusWidget(), m_form->Text1);
+    for (Button *key : m_form->digitButtons)
+        QVERIFY(key->isEnabled());
+    QCOMPARE(cues(), QStringList{"question"});
+    QVERIFY(m_form->Timer8->isArmed());
+    QCOMPARE(m_form->Timer8->interval(), 1000);
+}
+
+void TestQuiz::sameIndexTwiceShowsTheQuestionAgainAfterAGameEnd()
+{
+    start(26);
+    QCOMPARE(m_form->a->caption(), QStringLiteral("3x7"));
+    m_form->kpt->click();
+    QCOMPARE(m_form->a->caption(), QString());
+    m_form->oyn->click();
+    start(26);
+    QCOMPARE(m_form->a->caption(), QStringLiteral("3x7"));
+    QCOMPARE(m_form->b->caption(), QStringLiteral("?"));
+}
+
+// Each character of "typed" is one key press; "\b" is Backspace. Keys are
+// sent as the keyboard sends them, with their text, so letters outside
+// Latin-1 and keypad digits are covered too.
+void TestQuiz::keyFilterPassesDigitsAndBackspaceOnly_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("keypad");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("digits") << "42" << false << "42";
+    QTest::newRow("keypad digits") << "72" << true << "72";
+    for (const char *junk : {"a", "Z", " ", "-", ".", ",", "+", "ş", "İ", "½", "٣", "\t"})
+        QTest::addRow("'%s' dropped", junk) << QStringLiteral("1") + QString::fromUtf8(junk) + QStringLiteral("2") << false << "12";
+    QTest::newRow("backspace corrects") << "13\b2" << false << "12";
+    QTest::newRow("a fourth digit is refused") << "1234" << false << "123";
+}
+
+void TestQuiz::keyFilterPassesDigitsAndBackspaceOnly()
+{
+    QFETCH(QString, typed);
+    QFETCH(bool, keypad);
+    QFETCH(QString, text);
+    start(99); // 10x10: nothing typed here completes it
+    for (QChar ch : typed) {
+        const bool back = ch == QLatin1Char('\b');
+        const int key = back ? Qt::Key_Backspace
+                        : ch.isDigit() && ch.unicode() < 128 ? Qt::Key_0 + (ch.unicode() - '0')
+                                                             : int(ch.toUpper().unicode());
+        const Qt::KeyboardModifiers mods = keypad ? Qt::KeypadModifier : Qt::NoModifier;
+        QKeyEvent press(QEvent::KeyPress, key, mods, QString(ch));
+        QApplication::sendEvent(m_form->Text1, &press);
+        QKeyEvent release(QEvent::KeyRelease, key, mods, QString(ch));
+        QApplication::sendEvent(m_form->Text1, &release);
+    }
+    QCOMPARE(m_form->Text1->text(), text);
+}
+
+void TestQuiz::pasteAndDropCannotBringInNonDigits()
+{
+    start(99);
+    QApplication::clipboard()->setText(QStringLiteral("1a"));
+    m_form->Text1->paste();
+    QCOMPARE(m_form->Text1->text(), QString());
+    QApplication::clipboard()->setText(QStringLiteral("-5"));
+    m_form->Text1->paste();
+    QCOMPARE(m_form->Text1->text(), QString());
+    QApplication::clipboard()->setText(QStringLiteral("10"));
+    m_form->Text1->paste();
+    QCOMPARE(m_form->Text1->text(), QStringLiteral("10"));
+    QApplication::clipboard()->setText(QStringLiteral("0"));
+    m_form->Text1->paste();
+    QCOMPARE(m_form->Text1->text(), QStringLiteral("100"));
+    QCOMPARE(m_form->dgr->caption(), QStringLiteral("1")); // a pasted answer counts like a typed one
+    QApplication::clipboard()->setText(QStringLiteral("5"));
+    m_form->Text1->paste();
+    QCOMPARE(m_form->Text1->text(), QStringLiteral("100"));
+}
+
+void TestQuiz::aFourthCharacterIsRefusedAndChecksNothing()
+{
+    start(98); // 10x9
+    typeOnKeypad(QStringLiteral("100"));
+    QSignalSpy checks(m_form->Text1, &QLineEdit::textChanged);
+    m_form->d->setCaption(QStringLiteral("x")); // an answer check would empty it
+    typeOnKeypad(QStringLiteral("0"));
+    QCOMPARE(m_form->Text1->text(), QStringLiteral("100"));
+    QCOMPARE(checks.count(), 0);
+    QCOMPARE(m_form->d->caption(), QStringLiteral("x"));
+}
+
+void TestQuiz::answerCountsTheMomentItIsComplete_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("gradedAfter"); // prefix of typed at which it counts; empty: never
+    QTest::newRow("1x1 counts at once") << 0 << "1" << "1";
+    QTest::newRow("2x5 needs both digits") << 14 << "10" << "10";
+    QTest::newRow("10x10 needs three digits") << 99 << "100" << "100";
+    QTest::newRow("a leading zero never matches") << 55 << "036" << "";
+    QTest::newRow("13 for 2x6 is not judged") << 15 << "13" << "";
+}
+
+void TestQuiz::answerCountsTheMomentItIsComplete()
+{
+    QFETCH(int, index);
+    QFETCH(QString, typed);
+    QFETCH(QString, gradedAfter);
+    start(index);
+    m_fake->clock.advance(1000);
+    for (int n = 1; n <= typed.size(); ++n) {
+        QTest::keyClick(m_form->Text1, typed.at(n - 1).toLatin1());
+        const bool graded = !gradedAfter.isEmpty() && n >= gradedAfter.size();
+        QCOMPARE(m_form->dgr->caption(), QString::fromLatin1(graded ? "1" : "0"));
+        QCOMPARE(m_form->b->caption(), graded ? m_form->l->text() : QStringLiteral("?"));
+        if (graded && n == gradedAfter.size())
+            QCOMPARE(m_form->d->caption(), QStringLiteral("Doğru Cevap"));
+    }
+}
+
+void TestQuiz::countdownStepsOnceASecondWithATickEach()
+{
+    QStringList shown;
+    connect(m_form->t, &Label::changed, this, [&] {
+        shown << QStringLiteral("%1@%2").arg(m_form->t->caption()).arg(m_fake->clock.now());
+    });
+    m_fake->sound.cues.clear();
+    start(99);
+    m_fake->clock.advance(20000);
+    QCOMPARE(shown, QStringList({"@0", "05@1000", "04@2000", "03@3000", "02@4000", "01@5000", "00@6000"}));
+    QCOMPARE(cues(), QStringList({"question", "tick", "tick", "tick", "tick", "tick", "wrong"}));
+    QCOMPARE(m_fake->clock.armedCount(), 0);
+}
+
+void TestQuiz::pointsFollowTheSecondShowing_data()
+{
+    QTest::addColumn<int>("answerAtMs");
+    QTest::addColumn<QString>("countdown");
+    QTest::addColumn<QString>("points");
+    QTest::addColumn<QString>("score");
+    QTest::newRow("first second, before 05: none") << 500 << "" << "" << "0";
+    QTest::newRow("05: 50") << 1000 << "05" << "50 Puan" << "50";
+    QTest::newRow("04: 40") << 2500 << "04" << "40 Puan" << "40";
+    QTest::newRow("03: 30") << 3000 << "03" << "30 Puan" << "30";
+    QTest::newRow("02: 20") << 4999 << "02" << "20 Puan" << "20";
+    QTest::newRow("01: 10") << 5999 << "01" << "10 Puan" << "10";
+}
+
+void TestQuiz::pointsFollowTheSecondShowing()
+{
+    QFETCH(int, answerAtMs);
+    QFETCH(QString, countdown);
+    QFETCH(QString, points);
+    QFETCH(QString, score);
+    start(54); // 6x5
+    m_fake->clock.advance(answerAtMs);
+    m_fake->sound.cues.clear();
+    typeOnKeypad(QStringLiteral("30"));
+    QCOMPARE(m_form->t->caption(), countdown);
+    QCOMPARE(m_form->pn->caption(), points);
+    QCOMPARE(m_form->puan->caption(), score);
+    QCOMPARE(m_form->dgr->caption(), QStringLiteral("1"));
+    QCOMPARE(cues(), QStringList{"correct"});
+    QVERIFY(m_form->Timer5->isArmed());
+    // The countdown stops where it is; no timeout follows.
+    m_fake->clock.advance(10000);
+    QCOMPARE(m_form->t->caption(), countdown);
+    QCOMPARE(m_form->ynl->caption(), QStringLiteral("0"));
+    QVERIFY(m_form->Text1->isEnabled());
+}
+
+void TestQuiz::timeoutDisablesEntryShowsProductAndCharges()
+{
+    start(76); // 8x7
+    m_fake->clock.advance(3000);
+    typeOnKeypad(QStringLiteral("54"));
+    m_fake->clock.advance(3000);
+    QCOMPARE(m_form->t->caption(), QStringLiteral("00"));
+    QVERIFY(!m_form->Text1->isEnabled());
+    for (Button *key : m_form->digitButtons)
+        QVERIFY(!key->isEnabled());
+    QCOMPARE(m_form->Text1->text(), QStringLiteral("54"));
+    QCOMPARE(m_form->b->caption(), QStringLiteral("56"));
+    QCOMPARE(m_form->d->caption(), QStringLiteral("Yanlış Cevap"));
+    QCOMPARE(m_form->pn->caption(), QStringLiteral("-10 Puan"));
+    QCOMPARE(m_form->ynl->caption(), QStringLiteral("1"));
+    QCOMPARE(m_form->puan->caption(), QStringLiteral("-10"));
+    QCOMPARE(m_form->dgr->caption(), QStringLiteral("0"));
+    QCOMPARE(m_form->focusWidget(), m_form->s);
+    QCOMPARE(cues().last(), QStringLiteral("wrong"));
+}
+
+void TestQuiz::scoreHasNoFloor()
+{
+    for (int n = 0; n < 3; ++n) {
+        start(n);
+        m_fake->clock.advance(6000);
+    }
+    QCOMPARE(m_form->puan->caption(), QStringLiteral("-30"));
+    start(27); // 3x8 answered at "03": -30 + 30
+    m_fake->clock.advance(3000);
+    typeOnKeypad(QStringLiteral("24"));
+    QCOMPARE(m_form->puan->caption(), QStringLiteral("0"));
+    QCOMPARE(m_form->dgr->caption(), QStringLiteral("1"));
+    QCOMPARE(m_form->ynl->caption(), QStringLiteral("3"));
+}
+
+void TestQuiz::flashRunsOnItsTimings()
+{
+    start(1); // 1x2
+    m_fake->clock.advance(1200);
+    QStringList looks;
+    const auto look = [&] {
+        const Label *d = m_form->d;
+        return QStringLiteral("%1@%2 %3/%4").arg(d->caption()).arg(m_fake->clock.now() - 1200)
+            .arg(d->foreColor() == colour::red ? "red" : "white")
+            .arg(d->backColor() == colour::red ? "red" : d->backColor() == colour::white ? "white" : "green");
+    };
+    connect(m_form->d, &Label::changed, this, [&] { looks << look(); });
+    typeOnKeypad(QStringLiteral("2"));
+    m_fake->clock.advance(1600);
+    // d changes inside each tick before its text colour is set, so the log
+    // shows the colours of the moment the caption changed.
+    QCOMPARE(looks, QStringList({"@0 red/green", "Doğru Cevap@0 red/green",
+                                 "Dogru Cevap@500 red/white",
+                                 "Dogru Cevap@1000 red/white", "Tebrikler@1000 red/red",
+                                 "Dogru Cevap@1500 white/white", "Tebrikler@1500 red/red"}));
+    QCOMPARE(look(), QStringLiteral("Tebrikler@1600 white/red"));
+    // The flash never grades again.
+    QCOMPARE(m_form->dgr->caption(), QStringLiteral("1"));
+    QCOMPARE(m_form->puan->caption(), QStringLiteral("50"));
+    // A start stops it at once.
+    start(2);
+    looks.clear();
+    m_fake->clock.advance(900);
+    QCOMPARE(looks, QStringList());
+    QCOMPARE(m_form->d->backColor(), colour::lightGreen);
+}
+
+void TestQuiz::tenthTimeoutShowsTheBoxBeforeTheScoreDrops_data()
+{
+    QTest::addColumn<bool>("answer");
+    QTest::newRow("Evet") << true;
+    QTest::newRow("Hayır") << false;
+}
+
+void TestQuiz::tenthTimeoutShowsTheBoxBeforeTheScoreDrops()
+{
+    QFETCH(bool, answer);
+    QSignalSpy ended(m_form, &Form1::unloaded);
+    m_fake->prompt.answer = answer;
+    QStringList atBox;
+    m_fake->prompt.whileShown = [&] {
+        atBox << m_form->ynl->caption() << m_form->puan->caption() << m_form->pn->caption()
+              << m_form->d->caption() << m_fake->sound.names().last();
+        QCOMPARE(m_fake->clock.armedCount(), 0);
+    };
+    QElapsedTimer real;
+    real.start();
+    for (int n = 0; n < 10; ++n) {
+        start(n * 11);
+        if (n == 4) { // a correct answer between the timeouts
+            m_fake->clock.advance(1500);
+            typeOnKeypad(m_form->l->text());
+            start(7);
+        }
+        QCOMPARE(m_fake->prompt.shown, 0);
+        m_fake->clock.advance(6000);
+    }
+    QCOMPARE(m_fake->prompt.shown, 1);
+    QCOMPARE(m_fake->prompt.lastTitle, QStringLiteral("Oyun Bitti"));
+    QCOMPARE(m_fake->prompt.lastText, QStringLiteral("Üzgünüz 10 kez yanlış cevap verdiniz. Oyun bitti."));
+    QCOMPARE(atBox, QStringList({"10", "-40", "-10 Puan", "Yanlış Cevap", "wrong"}));
+    QCOMPARE(ended.count(), 1);
+    QVERIFY(!m_form->isVisible());
+    QVERIFY(m_form->isUnloaded());
+    // Nothing goes on after the window has closed.
+    m_fake->sound.cues.clear();
+    m_fake->clock.advance(60000);
+    QVERIFY(m_fake->sound.cues.empty());
+    qInfo("a whole game took %lld ms of real time", real.elapsed());
+}
+
+void TestQuiz::gameOverEndsTheProgramWithTheHowToPlayWindowOpen()
+{
+    QSignalSpy ended(m_form, &Form1::unloaded);
+    m_form->hknd->click();
+    QVERIFY(m_form->about());
+    m_form->ynl->setCaption(QStringLiteral("9"));
+    start(3);
+    m_fake->clock.advance(6000);
+    QCOMPARE(m_fake->prompt.shown, 1);
+    QCOMPARE(ended.count(), 1);
+    QVERIFY(!m_form->about());
+    QVERIFY(!m_form->isVisible());
+}
+
+void TestQuiz::noGradingBeforeTheFirstQuestion()
+{
+    // A digit typed and deleted before any question leaves an empty field
+    // that equals the still empty answer: that is no correct answer.
+    QTest::keyClick(m_form->Text1, '5');
+    QTest::keyClick(m_form->Text1, Qt::Key_Backspace);
+    QCOMPARE(m_form->dgr->caption(), QStringLiteral("0"));
+    QCOMPARE(m_form->d->caption(), QString());
+    QVERIFY(m_fake->sound.cues.empty());
+    // The first start clears a digit typed before it; the countdown still runs.
+    typeOnKeypad(QStringLiteral("7"));
+    start(99);
+    QCOMPARE(m_form->dgr->caption(), QStringLiteral("0"));
+    m_fake->clock.advance(1000);
+    QCOMPARE(m_form->t->caption(), QStringLiteral("05"));
+    // Nor does an empty field grade after a game has ended.
+    m_form->kpt->click();
+    m_form->oyn->click();
+    QCOMPARE(m_form->dgr->caption(), QStringLiteral("0"));
+}
+
+void TestQuiz::aQuestionIsGradedOnlyOnce()
+{
+    start(33); // 4x4
+    m_fake->clock.advance(1000);
+    typeOnKeypad(QStringLiteral("16"));
+    QCOMPARE(m_form->puan->caption(), QStringLiteral("50"));
+    m_fake->sound.cues.clear();
+    for (int n = 0; n < 3; ++n) {
+        QTest::keyClick(m_form->Text1, Qt::Key_Backspace);
+        QTest::keyClick(m_form->Text1, '6');
+    }
+    QCOMPARE(m_form->dgr->caption(), QStringLiteral("1"));
+    QCOMPARE(m_form->puan->caption(), QStringLiteral("50"));
+    QVERIFY(m_fake->sound.cues.empty());
+}
+
+void TestQuiz::startDuringACountdownGivesTheFullFiveSeconds()
+{
+    start(99);
+    m_fake->clock.advance(3500); // "03" showing
+    QStringList shown;
+    connect(m_form->t, &Label::changed, this, [&] {
+        shown << QStringLiteral("%1@%2").arg(m_form->t->caption()).arg(m_fake->clock.now() - 3500);
+    });
+    start(98);
+    m_fake->clock.advance(10000);
+    QCOMPARE(shown, QStringList({"@0", "05@1000", "04@2000", "03@3000", "02@4000", "01@5000", "00@6000"}));
+    // Only the question that ran out is charged.
+    QCOMPARE(m_form->ynl->caption(), QStringLiteral("1"));
+    QCOMPARE(m_form->puan->caption(), QStringLiteral("-10"));
+}
+
+void TestQuiz::leavingGameModeStopsTheCountdownAndTheFlash()
+{
+    start(99);
+    m_fake->clock.advance(2500);
+    m_form->kpt->click();
+    m_fake->clock.advance(10000);
+    QCOMPARE(m_form->ynl->caption(), QStringLiteral("0"));
+    QCOMPARE(m_form->puan->caption(), QStringLiteral("0"));
+    QVERIFY(m_form->focusWidget() != m_form->s);
+    QCOMPARE(m_fake->clock.armedCount(), 0);
+
+    m_form->oyn->click();
+    start(0);
+    typeOnKeypad(QStringLiteral("1"));
+    m_fake->clock.advance(1200); // flashing
+    m_form->kpt->click();
+    QCOMPARE(m_fake->clock.armedCount(), 0);
+    QCOMPARE(m_form->d->caption(), QString());
+    QCOMPARE(m_form->d->backColor(), colour::lightGreen);
+}
+
+void TestQuiz::resultTextIsRedAgainAfterAFlash()
+{
+    start(0);
+    typeOnKeypad(QStringLiteral("1"));
+    m_fake->clock.advance(1000); // last tick: "Tebrikler", white text
+    QCOMPARE(m_form->d->foreColor(), colour::white);
+    start(99);
+    QCOMPARE(m_form->d->foreColor(), colour::red);
+    QCOMPARE(m_form->d->backColor(), colour::lightGreen);
+    m_fake->clock.advance(6000);
+    QCOMPARE(m_form->d->caption(), QStringLiteral("Yanlış Cevap"));
+    QCOMPARE(m_form->d->foreColor(), colour::red);
+}
+
+void TestQuiz::everyDrawReseedsFromTheTimeOfDay()
+{
+    m_fake->clock.setSecondsOfDay(43200);
+    start(5);
+    start(6);
+    m_fake->clock.advance(2000);
+    start(7);
+    QCOMPARE(m_fake->random.reseeds, std::vector<int>({43200, 43200, 43202}));
+    QCOMPARE(m_form->a->caption(), QStringLiteral("1x8"));
+}
+
+QTEST_MAIN(TestQuiz)
+#include "tst_quiz.moc"
