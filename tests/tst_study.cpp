@@ -1,0 +1,254 @@
+// The memorise pages: the page table with its twenty texts, stepping with
+// "Geri" and "İleri", and what an empty or odd page number does.
+#include <QtTest>
+
+#include "designfonts.h"
+#include "fakeplatform.h"
+#include "form1.h"
+#include "pagetable.h"
+
+namespace {
+
+struct PageRow {
+    qreal storyPt;
+    bool storyBold;
+    int storyLength;
+    const char *storyBegins; // "" where only the kind is fixed
+    qreal factsPt;
+    bool factsBold;
+    int factsLength;
+    int factsItems;
+    const char *factsBegins;
+};
+
+const PageRow kPages[10] = {
+    {10, false, 339, "", 11, true, 269, 4, "Bir kilo bal;"},
+    {11, true, 205, "Adamın biri yoldan geçerken", 10, true, 354, 1, "Dağ tepesinde bir dağ olmazsan"},
+    {9, true, 408, "", 10, true, 312, 3, "Servetini kaybeden zarar eder."},
+    {11, true, 205, "Öğretmen sınıfa sorar:", 10, true, 288, 4, "Bir bal arısı"},
+    {11, true, 179, "Kadı Temel'e sormuş:", 10, true, 294, 4, "Bir karınca ağırlığının"},
+    {9, false, 372, "", 11, true, 268, 1, "Günlerini say, büyüklerini say"},
+    {10, true, 297, "Adamın biri Bayburt'a gitmiş.", 10, true, 337, 4, "Eğer çok şiddetli hapşırırsak"},
+    {11, true, 257, "Televizyona çok meraklı bir çocuğun", 11, true, 214, 3, "Çocuklar ilkbaharda daha fazla büyür."},
+    {11, true, 237, "Adam yolda arkadaşına rastlar", 11, true, 224, 4, "Boğalar renk körüdür."},
+    {11, true, 245, "Hakim Temel'e sormuş :", 10, true, 299, 5, "Kötülüğe engel olmak"},
+};
+
+int codePoints(const QString &text)
+{
+    return int(text.toUcs4().size());
+}
+
+} // namespace
+
+class TestStudy : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() { prepareApplication(*qApp); }
+    void init();
+    void cleanup();
+    void pageTableHoldsEveryPage_data();
+    void pageTableHoldsEveryPage();
+    void eachPageShowsItsListTextsAndFonts_data();
+    void eachPageShowsItsListTextsAndFonts();
+    void nineStepsForwardThenOneBack();
+    void anEmptyPageNumberOnlyEnablesBothButtons();
+    void aPageNumberThatIsNoNumberMakesTheButtonsDoNothing();
+    void aNumberThatIsNoPageChangesNothingButTheButtons();
+    void wholeTableViewHidesThePageAndEmptiesTheNumber();
+
+private:
+    void openPage(int page);
+    QList<ListBox *> shownLists() const;
+
+    FakePlatform *m_fake = nullptr;
+    Form1 *m_form = nullptr;
+};
+
+void TestStudy::init()
+{
+    m_fake = new FakePlatform;
+    m_form = new Form1(m_fake->platform());
+    m_form->show();
+}
+
+void TestStudy::cleanup()
+{
+    delete m_form;
+    delete m_fake;
+}
+
+void TestStudy::openPage(int page)
+{
+    m_form->tm->click();
+    m_form->tbl->click();
+    for (int n = 1; n < page; ++n)
+        m_form->i->click();
+}
+
+QList<ListBox *> TestStudy::shownLists() const
+{
+    QList<ListBox *> shown;
+    for (ListBox *list : m_form->memoriseLists)
+        if (list->isVisibleTo(m_form))
+            shown << list;
+    return shown;
+}
+
+void TestStudy::pageTableHoldsEveryPage_data()
+{
+    QTest::addColumn<int>("page");
+    for (int page = 1; page <= 10; ++page)
+        QTest::addRow("page %d", page) << page;
+}
+
+void TestStudy::pageTableHoldsEveryPage()
+{
+    QFETCH(int, page);
+    const PageRow &want = kPages[page - 1];
+    const study::Page *got = study::pageFor(QString::number(page));
+    QVERIFY(got);
+    QCOMPARE(got->table, page);
+    QCOMPARE(got->storyPoints, want.storyPt);
+    QCOMPARE(got->storyBold, want.storyBold);
+    QCOMPARE(got->factsPoints, want.factsPt);
+    QCOMPARE(got->factsBold, want.factsBold);
+
+    QCOMPARE(codePoints(got->story), want.storyLength);
+    QCOMPARE(codePoints(got->facts), want.factsLength);
+    QVERIFY(got->story.startsWith(QString::fromUtf8(want.storyBegins)));
+    QVERIFY(got->facts.startsWith(QString::fromUtf8(want.factsBegins)));
+    for (const QString &text : {got->story, got->facts}) {
+        QVERIFY(!text.contains(QLatin1Char('\n')));
+        QVERIFY(!text.contains(QStringLiteral("  ")));
+    }
+
+    // Items are separated by " *** "; page 3 ends in " ***" after its last
+    // saying, pages 8 and 9 end in a blank.
+    QString facts = got->facts;
+    if (page == 3) {
+        QVERIFY(facts.endsWith(QStringLiteral(". ***")));
+        facts.chop(4);
+    }
+    QCOMPARE(facts.split(QStringLiteral(" *** ")).size(), want.factsItems);
+    QCOMPARE(facts.count(QStringLiteral("***")), want.factsItems - 1);
+    QCOMPARE(got->facts.endsWith(QLatin1Char(' ')), page == 8 || page == 9);
+    QCOMPARE(got->story.endsWith(QLatin1Char(' ')), page == 10);
+    QCOMPARE(got->story.count(QStringLiteral("-----------")), page == 10 ? 1 : 0);
+    if (page == 10) {
+        const int join = int(got->story.indexOf(QStringLiteral(" -----------")));
+        QVERIFY(join > 0);
+        const QChar after = got->story.at(join + 12);
+        QVERIFY(after != QLatin1Char(' ') && after != QLatin1Char('-'));
+    }
+}
+
+void TestStudy::eachPageShowsItsListTextsAndFonts_data()
+{
+    pageTableHoldsEveryPage_data();
+}
+
+void TestStudy::eachPageShowsItsListTextsAndFonts()
+{
+    QFETCH(int, page);
+    const PageRow &want = kPages[page - 1];
+    openPage(page);
+    QCOMPARE(m_form->no->text(), QString::number(page));
+    QCOMPARE(shownLists(), QList<ListBox *>{m_form->memoriseLists[size_t(page - 1)]});
+    QCOMPARE(m_form->g->isEnabled(), page != 1);
+    QCOMPARE(m_form->i->isEnabled(), page != 10);
+    const study::Page *text = study::pageFor(QString::number(page));
+    struct { Label *label; QString caption; qreal points; bool bold; } sides[] = {
+        {m_form->Label6, text->story, want.storyPt, want.storyBold},
+        {m_form->Label7, text->facts, want.factsPt, want.factsBold},
+    };
+    for (const auto &side : sides) {
+        QVERIFY(side.label->isVisibleTo(m_form));
+        QCOMPARE(side.label->caption(), side.caption);
+        QCOMPARE(side.label->font().pixelSize(), pixelsForPoints(side.points));
+        QCOMPARE(side.label->font().bold(), side.bold);
+        QCOMPARE(side.label->font().family(), familyOf(Face::Comic));
+        // The whole text fits, wrapped at word boundaries as the label draws it.
+        const QRect need = QFontMetrics(side.label->font())
+                               .boundingRect(QRect(QPoint(), side.label->size()),
+                                             Qt::TextWordWrap | side.label->alignment(), side.caption);
+        QVERIFY2(need.height() <= side.label->height() && need.width() <= side.label->width(),
+                 qPrintable(QStringLiteral("%1 needs %2 x %3").arg(side.label->objectName()).arg(need.width()).arg(need.height())));
+    }
+}
+
+void TestStudy::nineStepsForwardThenOneBack()
+{
+    openPage(1);
+    QStringList seen;
+    for (int n = 0; n < 9; ++n) {
+        QVERIFY(m_form->i->isEnabled());
+        m_form->i->click();
+        seen << m_form->no->text();
+    }
+    QCOMPARE(seen, QStringList({"2", "3", "4", "5", "6", "7", "8", "9", "10"}));
+    QVERIFY(!m_form->i->isEnabled());
+    QVERIFY(m_form->g->isEnabled());
+    m_form->g->click();
+    QCOMPARE(m_form->no->text(), QStringLiteral("9"));
+    QVERIFY(m_form->i->isEnabled());
+    QCOMPARE(shownLists(), QList<ListBox *>{m_form->dkz});
+}
+
+void TestStudy::anEmptyPageNumberOnlyEnablesBothButtons()
+{
+    openPage(1);
+    const QString story = m_form->Label6->caption();
+    const QFont font = m_form->Label6->font();
+    m_form->no->setText(QString());
+    QVERIFY(m_form->g->isEnabled());
+    QVERIFY(m_form->i->isEnabled());
+    QCOMPARE(shownLists(), QList<ListBox *>{m_form->br});
+    QCOMPARE(m_form->Label6->caption(), story);
+    QCOMPARE(m_form->Label6->font(), font);
+}
+
+void TestStudy::aPageNumberThatIsNoNumberMakesTheButtonsDoNothing()
+{
+    openPage(4);
+    m_form->no->setText(QStringLiteral("dört"));
+    m_form->i->click();
+    m_form->g->click();
+    QCOMPARE(m_form->no->text(), QStringLiteral("dört"));
+    QCOMPARE(shownLists(), QList<ListBox *>{m_form->dort});
+    m_form->no->setText(QString());
+    m_form->g->click();
+    QCOMPARE(m_form->no->text(), QString());
+}
+
+void TestStudy::aNumberThatIsNoPageChangesNothingButTheButtons()
+{
+    openPage(10);
+    m_form->i->setEnabled(true);
+    m_form->i->click(); // "11" is no page
+    QCOMPARE(m_form->no->text(), QStringLiteral("11"));
+    QCOMPARE(shownLists(), QList<ListBox *>{m_form->nn});
+    QVERIFY(m_form->g->isEnabled());
+    QVERIFY(m_form->i->isEnabled());
+    m_form->g->click();
+    QCOMPARE(m_form->no->text(), QStringLiteral("10"));
+    QVERIFY(!m_form->i->isEnabled());
+}
+
+void TestStudy::wholeTableViewHidesThePageAndEmptiesTheNumber()
+{
+    openPage(6);
+    m_form->tm->click();
+    QCOMPARE(m_form->no->text(), QString());
+    QVERIFY(shownLists().isEmpty());
+    QVERIFY(!m_form->g->isVisibleTo(m_form));
+    QVERIFY(!m_form->i->isVisibleTo(m_form));
+    QVERIFY(!m_form->Label6->isVisibleTo(m_form));
+    for (ListBox *list : {m_form->l1, m_form->l2, m_form->l3, m_form->l4, m_form->l5,
+                          m_form->l6, m_form->l7, m_form->l8, m_form->l9, m_form->l10})
+        QVERIFY(list->isVisibleTo(m_form));
+}
+
+QTEST_MAIN(TestStudy)
+#include "tst_study.moc"
