@@ -88,6 +88,7 @@ Form1::Form1(const Platform &platform, QWidget *parent)
     buildMenuAndViews();
     buildGamePanel();
     setTabOrder();
+    describeForScreenReaders();
     connectHandlers();
     Form_Load();
 }
@@ -232,6 +233,28 @@ void Form1::buildGamePanel()
     Timer *timers[] = {Timer1, Timer2, Timer3, Timer4, Timer5, Timer6, Timer7, Timer8};
     for (int n = 0; n < 8; ++n)
         timers[n]->setObjectName(QLatin1String(timerNames[n]));
+}
+
+void Form1::describeForScreenReaders()
+{
+    // A screen reader reads what is seen (the accessible name stays the
+    // shown text); the description says what the control is for.
+    const struct { QWidget *control; const char *role; } roles[] = {
+        {a, "Soru"}, {Label3, "Eşittir"}, {b, "Cevap"}, {t, "Kalan süre"}, {d, "Sonuç"},
+        {pn, "Bu sorunun puanı"}, {dgr, "Doğru cevap sayısı"}, {ynl, "Yanlış cevap sayısı"},
+        {puan, "Toplam puan"}, {Text1, "Cevabınızı yazın"}, {s, "Yeni soru sorar"},
+        {Label8, "Nasıl oynanır penceresini açar"}, {Label6, "Fıkra"}, {Label7, "Bilgiler ve sözler"},
+        {g, "Önceki sayfa"}, {i, "Sonraki sayfa"}, {p1, "Başlangıç resmi: ormanda bir dere"},
+        {fr, "Oyun alanı"}, {Label1, "Oyunun adı"},
+    };
+    for (const auto &row : roles)
+        row.control->setAccessibleDescription(QString::fromUtf8(row.role));
+    for (Button *key : digitButtons)
+        key->setAccessibleDescription(QStringLiteral("Rakam tuşu"));
+    for (ListBox *list : {l1, l2, l3, l4, l5, l6, l7, l8, l9, l10})
+        list->setAccessibleDescription(QStringLiteral("Çarpım tablosu"));
+    for (ListBox *list : memoriseLists)
+        list->setAccessibleDescription(QStringLiteral("Bu sayfanın çarpım tablosu"));
 }
 
 void Form1::setTabOrder()

@@ -61,6 +61,7 @@ private:
     void buildMenuAndViews();
     void buildGamePanel();
     void setTabOrder();
+    void describeForScreenReaders();
     void connectHandlers();
     void unload();
     void openAbout();
