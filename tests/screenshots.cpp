@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QMessageBox>
+#include <QPainter>
 #include <QTimer>
 
 #include "cueplayer.h"
@@ -76,8 +77,21 @@ int main(int argc, char *argv[])
     fake.prompt.whileShown = [&] {
         auto box = MessageBoxPrompt::makeBox(&form, fake.prompt.lastTitle, fake.prompt.lastText);
         box->show();
-        save(&form, "game-over");
-        save(box.get(), "game-over-box");
+        settle();
+        // The box is a window of its own; draw it over the middle of the
+        // game window as the window system shows it.
+        QPixmap shot = form.grab();
+        const QPixmap boxShot = box->grab();
+        QPainter painter(&shot);
+        painter.fillRect(QRect(QPoint(), shot.size()), QColor(0, 0, 0, 60));
+        const QPoint at((shot.width() - boxShot.width()) / 2, (shot.height() - boxShot.height()) / 2);
+        painter.fillRect(QRect(at, boxShot.size()).adjusted(-1, -1, 1, 1), Qt::darkGray);
+        painter.drawPixmap(at, boxShot);
+        painter.end();
+        const QString path = g_dir + QStringLiteral("/game-over.png");
+        if (!shot.save(path))
+            qFatal("cannot write %s", qPrintable(path));
+        qInfo("%s", qPrintable(path));
     };
     for (int n = 0; n < 9; ++n) {
         form.s->click();
