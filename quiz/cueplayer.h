@@ -1,25 +1,53 @@
 #pragma once
 
+#include <QAudioFormat>
+#include <QByteArray>
 #include <QObject>
 #include <array>
+#include <memory>
 
 #include "platform.h"
 
-class QSoundEffect;
+class QAudioSink;
+class QTimer;
 
-// Plays the four embedded cues with QSoundEffect. The cues are loaded once,
-// at start-up, so the first one is not late; starting a cue stops any cue
-// still playing. Without an audio device nothing is heard and nothing
-// waits or fails.
-class SoundEffectPlayer : public QObject, public CuePlayer
+// Plays the four embedded cues. The cues are read once, at start-up. Each
+// cue gets a fresh output stream that is handed the whole cue at once, so
+// it plays to its last sample however busy the program is; starting a cue
+// closes the stream of the one before, which cuts it off. play() itself
+// only notes the cue: the stream starts as soon as the event loop runs,
+// so of cues played in one go only the last is heard. Without an audio
+// device nothing is heard and nothing waits or fails.
+class AudioCuePlayer : public QObject, public CuePlayer
 {
     Q_OBJECT
 public:
-    explicit SoundEffectPlayer(QObject *parent = nullptr);
+    explicit AudioCuePlayer(QObject *parent = nullptr);
+    ~AudioCuePlayer() override;
     void play(Cue cue) override;
 
     static const char *resourceOf(Cue cue);
 
 private:
-    std::array<QSoundEffect *, 4> m_effects{};
+    void startPending();
+
+    QAudioFormat m_format;
+    std::array<QByteArray, 4> m_cues; // samples in m_format; empty if unreadable
+    Cue m_pending = Cue::Question;    // the cue the next start plays
+    QAudioSink *m_sink = nullptr;     // null without an audio device
+    QTimer *m_start = nullptr;        // starts the pending cue
+    QTimer *m_release = nullptr;      // closes the stream once its cue is over
+};
+
+// Stands in for the audio player until start() makes it. Opening the audio
+// output can take a while with a sound server, so the program makes the
+// player once its window is on screen; cues before that are not heard.
+class LateCuePlayer : public CuePlayer
+{
+public:
+    void start() { if (!m_player) m_player = std::make_unique<AudioCuePlayer>(); }
+    void play(Cue cue) override { if (m_player) m_player->play(cue); }
+
+private:
+    std::unique_ptr<AudioCuePlayer> m_player;
 };

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <array>
+
+#include "platform.h"
+
+// Shared by the two halves of the sound check: the script that plays the
+// cues and the analysis of what the sound server recorded.
+
+inline constexpr std::array<Cue, 4> allCues{Cue::Question, Cue::Tick, Cue::Correct, Cue::Wrong};
+// Silence between two scenarios, so their sounds cannot run together.
+inline constexpr int gapMs = 1500;
+// How long the correct cue plays before the wrong cue cuts it off.
+inline constexpr int cutDelayMs = 100;
+
+inline const char *cueName(Cue cue)
+{
+    switch (cue) {
+    case Cue::Question: return "Question";
+    case Cue::Tick: return "Tick";
+    case Cue::Correct: return "Correct";
+    case Cue::Wrong: return "Wrong";
+    }
+    return "?";
+}
