@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QTimer>
 
 #include "quiz/cueplayer.h"
 #include "quiz/gameoverbox.h"
@@ -10,16 +11,17 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("korubel-oyunu"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Korubel Oyunu"));
-    QApplication::setDesktopFileName(QStringLiteral("korubel-oyunu"));
+    // Matches the installed desktop entry, so the task bar finds its icon.
+    QApplication::setDesktopFileName(QStringLiteral("io.github.korubel.oyunu"));
     prepareApplication(app);
 
     QtClock clock;
-    SoundEffectPlayer sound;
+    LateCuePlayer sound;
     MixingRandom random;
     MessageBoxPrompt prompt;
     Form1 window(Platform{clock, sound, random, prompt});
     QObject::connect(&window, &Form1::unloaded, &app, &QApplication::quit, Qt::QueuedConnection);
     window.show();
+    QTimer::singleShot(0, &app, [&sound] { sound.start(); });
     return app.exec();
 }

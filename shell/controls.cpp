@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QRegularExpressionValidator>
+#include <QStyledItemDelegate>
 
 Label::Label(QWidget *parent)
     : QLabel(parent)
@@ -106,9 +107,28 @@ Button::Button(const QString &caption, QWidget *parent)
     setAutoDefault(false);
 }
 
+namespace {
+
+// Items one line of the font apart, as a plain list box spaces them, so a
+// whole table shows without scrolling. Measured when the list is first laid
+// out, so a hidden list loads no font at start-up.
+class LineDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        return {QStyledItemDelegate::sizeHint(option, index).width(), option.fontMetrics.height()};
+    }
+};
+
+} // namespace
+
 ListBox::ListBox(const QStringList &items, QWidget *parent)
     : QListWidget(parent)
 {
+    setItemDelegate(new LineDelegate(this));
+    setUniformItemSizes(true);
     addItems(items);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

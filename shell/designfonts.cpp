@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFontDatabase>
+#include <QResource>
 #include <QStyleFactory>
 #include <cmath>
 
@@ -45,8 +46,15 @@ bool registerBundledFonts()
             ":/fonts/TerminusTTF-4.46.0.ttf",
         };
         bool all = true;
-        for (const char *file : files)
-            all = QFontDatabase::addApplicationFont(QString::fromLatin1(file)) >= 0 && all;
+        for (const char *file : files) {
+            // The fonts are stored uncompressed in the executable: hand
+            // their bytes over in place instead of reading a copy.
+            const QResource resource(QString::fromLatin1(file));
+            const QByteArray data = resource.isValid() && resource.compressionAlgorithm() == QResource::NoCompression
+                ? QByteArray::fromRawData(reinterpret_cast<const char *>(resource.data()), resource.size())
+                : QByteArray();
+            all = !data.isEmpty() && QFontDatabase::addApplicationFontFromData(data) >= 0 && all;
+        }
         return all;
     }();
     return ok;

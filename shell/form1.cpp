@@ -56,10 +56,6 @@ ListBox *makeList(QWidget *parent, const char *name, int table, QRect rect, cons
     if (back)
         pal.setColor(QPalette::Base, *back);
     list->setPalette(pal);
-    // One line of the font per item, as a plain list box spaces them.
-    const int lineHeight = QFontMetrics(font).height();
-    for (int row = 0; row < list->count(); ++row)
-        list->item(row)->setSizeHint(QSize(0, lineHeight));
     list->hide();
     return list;
 }
@@ -75,7 +71,8 @@ Form1::Form1(const Platform &platform, QWidget *parent)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Korubel Oyunu"));
     QIcon icon;
-    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+    // The sizes a title bar and a task bar ask for; each one is read at once.
+    for (int size : {16, 32, 48})
         icon.addFile(QStringLiteral(":/icon/korubel-%1.png").arg(size), QSize(size, size));
     setWindowIcon(icon);
     setFixedSize(521, 471);
