@@ -318,10 +318,14 @@ void Form1::cks_Click()
 
 void Form1::keyPressEvent(QKeyEvent *event)
 {
-    // Enter presses the default button, but only while it is on screen.
+    // Enter presses the button that has the focus, as on any desktop;
+    // elsewhere (the answer field above all) it presses the default button,
+    // but only while that is on screen.
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        if (s->isDefault() && s->isVisibleTo(this) && s->isEnabled() && !m_unloaded)
-            s->click();
+        auto *focused = qobject_cast<Button *>(focusWidget());
+        Button *target = focused ? focused : s;
+        if (!m_unloaded && target->isVisibleTo(this) && target->isEnabled() && (focused || s->isDefault()))
+            target->click();
         event->accept();
         return;
     }

@@ -268,10 +268,11 @@ QString RandomPlayer::step()
         offer(Paste, 2);
     }
     const bool late = m_eventNo > kLateFrom;
-    offer(KeyEnter, 4);
+    // Space and Enter press the focused button; on "Çıkış" they end the
+    // program, which is kept as rare as a click on it.
+    const bool onExit = f->focusWidget() == f->cks;
+    offer(KeyEnter, !onExit ? 4 : late ? 0.02 : 0);
     offer(KeyTab, 2);
-    // Space presses the focused button; on "Çıkış" it ends the program,
-    // which is kept as rare as a click on it.
     offer(KeySpace, keyTarget() != f->cks ? 2 : late ? 0.02 : 0);
     if (f->Label8->isVisibleTo(f))
         offer(OpenByQuestionMark, 1.5);

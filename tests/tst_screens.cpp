@@ -46,6 +46,7 @@ private Q_SLOTS:
     void menuClicksWalkTheScreens();
     void coveredButtonsCannotBeReachedAtStart();
     void enteringGameModeFocusesStartAndEnterPressesIt();
+    void enterPressesTheFocusedButton();
     void enterDoesNothingWhileStartIsOffScreen();
     void leavingGameModeResetsThePanelAndPlaysBothCues();
     void leavingGameModeKeepsTheEntryAsTheLastQuestionLeftIt();
@@ -134,6 +135,18 @@ void TestScreens::enteringGameModeFocusesStartAndEnterPressesIt()
     QCOMPARE(QApplication::focusWidget(), m_form->Text1);
     QTest::keyClick(m_form->Text1, Qt::Key_Enter);
     QCOMPARE(m_fake->sound.names(), QStringList({"question", "question"}));
+}
+
+void TestScreens::enterPressesTheFocusedButton()
+{
+    QVERIFY(QTest::qWaitForWindowActive(m_form));
+    m_form->oyn->setFocus();
+    QTest::keyClick(m_form->oyn, Qt::Key_Return);
+    QVERIFY(m_form->fr->isVisibleTo(m_form)); // "Oyuna Başla" pressed
+    m_form->kpt->setFocus();
+    QTest::keyClick(m_form->kpt, Qt::Key_Enter);
+    QVERIFY(!m_form->fr->isVisibleTo(m_form)); // "Oyunu Bitir", not a question
+    QVERIFY(m_form->b->caption().isEmpty());
 }
 
 void TestScreens::enterDoesNothingWhileStartIsOffScreen()
