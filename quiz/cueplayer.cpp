@@ -26,13 +26,11 @@ constexpr int bufferMs = 80;
 // server's latency, then it is closed so the sound device may sleep.
 constexpr int releaseAfterMs = 1000;
 
-// The samples and format of a 16-bit PCM WAV file; false if it is not one.
-bool readWav(const QString &path, QAudioFormat *format, QByteArray *pcm)
+} // namespace
+
+bool AudioCuePlayer::decodeWav(const QByteArray &wav, QAudioFormat *format, QByteArray *pcm)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray wav = file.readAll();
+    pcm->clear();
     if (wav.size() < 12 || !wav.startsWith("RIFF") || wav.mid(8, 4) != "WAVE")
         return false;
     const auto u16 = [&](qsizetype at) { return qFromLittleEndian<quint16>(wav.constData() + at); };
@@ -47,20 +45,18 @@ bool readWav(const QString &path, QAudioFormat *format, QByteArray *pcm)
             rate = int(u32(at + 12));
             bits = u16(at + 22);
         } else if (id == "data") {
-            *pcm = wav.mid(at + 8, size);
+            *pcm = wav.mid(at + 8, size); // a chunk claiming more than is there gets what is there
         }
         at += 8 + size + (size & 1);
     }
-    if (encoding != 1 || bits != 16 || channels < 1 || rate <= 0 || pcm->isEmpty())
+    if (encoding != 1 || bits != 16 || channels < 1 || channels > 8 || rate <= 0 || pcm->isEmpty())
         return false;
     format->setSampleFormat(QAudioFormat::Int16);
     format->setChannelCount(channels);
     format->setSampleRate(rate);
     pcm->truncate(pcm->size() - pcm->size() % format->bytesPerFrame());
-    return true;
+    return !pcm->isEmpty();
 }
-
-} // namespace
 
 const char *AudioCuePlayer::resourceOf(Cue cue)
 {
@@ -80,7 +76,8 @@ AudioCuePlayer::AudioCuePlayer(QObject *parent)
     for (Cue cue : {Cue::Question, Cue::Tick, Cue::Correct, Cue::Wrong}) {
         QAudioFormat format;
         QByteArray pcm;
-        if (!readWav(QLatin1String(resourceOf(cue)), &format, &pcm)) {
+        QFile file(QLatin1String(resourceOf(cue)));
+        if (!file.open(QIODevice::ReadOnly) || !decodeWav(file.readAll(), &format, &pcm)) {
             qWarning("Cannot play %s: not a 16-bit PCM WAV file", resourceOf(cue));
             continue;
         }

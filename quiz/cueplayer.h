@@ -27,6 +27,8 @@ public:
     void play(Cue cue) override;
 
     static const char *resourceOf(Cue cue);
+    // The samples and format of a 16-bit PCM WAV file; false if it is not one.
+    static bool decodeWav(const QByteArray &wav, QAudioFormat *format, QByteArray *pcm);
 
 private:
     void startPending();

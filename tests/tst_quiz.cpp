@@ -47,6 +47,7 @@ private Q_SLOTS:
     void leavingGameModeStopsTheCountdownAndTheFlash();
     void resultTextIsRedAgainAfterAFlash();
     void everyDrawReseedsFromTheTimeOfDay();
+    void enterHeldDownLeavesOneQuestionWithItsFullTime();
 
 private:
     void start(int index);
@@ -530,6 +531,28 @@ void TestQuiz::everyDrawReseedsFromTheTimeOfDay()
     start(7);
     QCOMPARE(m_fake->random.reseeds, std::vector<int>({43200, 43200, 43202}));
     QCOMPARE(m_form->a->caption(), QStringLiteral("1x8"));
+}
+
+void TestQuiz::enterHeldDownLeavesOneQuestionWithItsFullTime()
+{
+    start(99);
+    // Auto-repeat: a press every 30 ms for three seconds.
+    for (int n = 0; n < 100; ++n) {
+        m_fake->random.queueIndex(n % 100);
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), n > 0);
+        QApplication::sendEvent(m_form->focusWidget() ? m_form->focusWidget() : m_form, &press);
+        m_fake->clock.advance(30);
+    }
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+    QApplication::sendEvent(m_form, &release);
+    QCOMPARE(m_form->b->caption(), QStringLiteral("?"));
+    QCOMPARE(m_form->t->caption(), QString());
+    m_fake->clock.advance(5960); // the last press came 30 ms ago
+    QCOMPARE(m_form->t->caption(), QStringLiteral("01"));
+    QCOMPARE(m_form->ynl->caption(), QStringLiteral("0"));
+    m_fake->clock.advance(40);
+    QCOMPARE(m_form->t->caption(), QStringLiteral("00"));
+    QCOMPARE(m_form->ynl->caption(), QStringLiteral("1"));
 }
 
 QTEST_MAIN(TestQuiz)
