@@ -6,7 +6,7 @@
 
 #include "colours.h"
 #include "frmabout.h"
-#include "../study/tables.h"
+#include "tables.h"
 
 namespace {
 
