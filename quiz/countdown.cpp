@@ -31,7 +31,7 @@ void Form1::t_Change()
     if (shown == QLatin1String("00")) {
         Timer4->setInterval(0);
         Text1->setEnabled(false);
-        for (Button *key : {a1, a2, a3, a4, a5, a6, a7, a8, a9, a0})
+        for (Button *key : keypad)
             key->setEnabled(false);
         b->setCaption(l->text());
     }

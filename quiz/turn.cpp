@@ -31,7 +31,7 @@ void Form1::s_Click()
         c_Change();
     else
         c->setText(indexText);
-    for (Button *key : {a1, a2, a3, a4, a5, a6, a7, a8, a9, a0})
+    for (Button *key : keypad)
         key->setEnabled(true);
     Timer5->setEnabled(false);
     Timer6->setEnabled(false);

@@ -14,6 +14,19 @@ Label::Label(QWidget *parent)
     setFocusPolicy(Qt::NoFocus);
 }
 
+Label *Label::create(QWidget *parent, const char *name, QRect rect, const QString &text,
+                     const QFont &font, const QColor &fore, Qt::Alignment align)
+{
+    auto *label = new Label(parent);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(rect);
+    label->setFont(font);
+    label->setForeColor(fore);
+    label->setAlignment(align | Qt::AlignTop);
+    label->setText(text);
+    return label;
+}
+
 void Label::setCaption(const QString &caption)
 {
     setText(caption);

@@ -24,6 +24,10 @@ class Label : public QLabel
     Q_OBJECT
 public:
     explicit Label(QWidget *parent);
+    // A named label at its place, its caption starting at the top and
+    // wrapping downwards, as both windows lay theirs out.
+    static Label *create(QWidget *parent, const char *name, QRect rect, const QString &text,
+                         const QFont &font, const QColor &fore, Qt::Alignment align);
 
     void setCaption(const QString &caption);
     QString caption() const { return text(); }

@@ -13,15 +13,8 @@ namespace {
 Label *makeLabel(QWidget *parent, const char *name, QRect rect, const QString &text,
                  const QFont &font, const QColor &fore, const QColor &back, Qt::Alignment align)
 {
-    auto *label = new Label(parent);
-    label->setObjectName(QLatin1String(name));
-    label->setGeometry(rect);
-    label->setFont(font);
-    label->setForeColor(fore);
+    Label *label = Label::create(parent, name, rect, text, font, fore, align);
     label->setBackColor(back);
-    // Captions start at the top of the label and wrap downwards.
-    label->setAlignment(align | Qt::AlignTop);
-    label->setText(text);
     return label;
 }
 
@@ -120,13 +113,15 @@ void Form1::buildMenuAndViews()
     // Whole-table view: two rows of five, tables 1..5 above and 6..10 below.
     const QFont listFont = designFont(Face::SansSerif, 8.25, true);
     const int lefts[] = {24, 120, 216, 312, 408};
-    ListBox **whole[] = {&l1, &l2, &l3, &l4, &l5, &l6, &l7, &l8, &l9, &l10};
     for (int n = 1; n <= 10; ++n) {
         const char *name = study::wholeTableListName(n);
         const QRect rect(lefts[(n - 1) % 5], n <= 5 ? 152 : 312, 89, 147);
-        ListBox *list = makeList(this, name, n, rect, listFont, colour::blue, nullptr);
-        *whole[QByteArray(name + 1).toInt() - 1] = list;
+        wholeTableLists[size_t(QByteArray(name + 1).toInt() - 1)] =
+            makeList(this, name, n, rect, listFont, colour::blue, nullptr);
     }
+    l1 = wholeTableLists[0]; l2 = wholeTableLists[1]; l3 = wholeTableLists[2]; l4 = wholeTableLists[3];
+    l5 = wholeTableLists[4]; l6 = wholeTableLists[5]; l7 = wholeTableLists[6]; l8 = wholeTableLists[7];
+    l9 = wholeTableLists[8]; l10 = wholeTableLists[9];
 
     // Memorise view: ten lists on one rectangle, one shown at a time.
     const char *const memoriseNames[] = {"br", "iki", "uc", "dort", "bes", "alt", "yedi", "skz", "dkz", "nn"};
@@ -217,6 +212,7 @@ void Form1::buildGamePanel()
         *keys[digit] = makeButton(panel, name.constData(), rect, QString::number(digit), keyFont);
         digitButtons[size_t(digit)] = *keys[digit];
     }
+    keypad = {a1, a2, a3, a4, a5, a6, a7, a8, a9, a0};
 
     Timer8 = new Timer(m_platform.clock, false, 0, this);
     Timer7 = new Timer(m_platform.clock, true, 0, this);
@@ -248,7 +244,7 @@ void Form1::describeForScreenReaders()
         row.control->setAccessibleDescription(QString::fromUtf8(row.role));
     for (Button *key : digitButtons)
         key->setAccessibleDescription(QStringLiteral("Rakam tuşu"));
-    for (ListBox *list : {l1, l2, l3, l4, l5, l6, l7, l8, l9, l10})
+    for (ListBox *list : wholeTableLists)
         list->setAccessibleDescription(QStringLiteral("Çarpım tablosu"));
     for (ListBox *list : memoriseLists)
         list->setAccessibleDescription(QStringLiteral("Bu sayfanın çarpım tablosu"));

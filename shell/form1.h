@@ -39,12 +39,14 @@ public:
 
     // Whole-table view; l1..l10 by name (l3 holds the table of 1).
     ListBox *l1, *l2, *l3, *l4, *l5, *l6, *l7, *l8, *l9, *l10;
+    std::array<ListBox *, 10> wholeTableLists; // l1..l10, in that order
 
     // Game panel.
     Label *d, *pn, *Label8, *a, *Label3, *b, *t;
     TextField *c, *l, *Text1;
     Button *s;
     std::array<Button *, 10> digitButtons; // a0..a9
+    std::array<Button *, 10> keypad;       // a1..a9 then a0: the order they are enabled and disabled in
     Button *a0, *a1, *a2, *a3, *a4, *a5, *a6, *a7, *a8, *a9;
     Label *Label2, *dgr, *Label4, *ynl, *Label5, *puan;
     Timer *Timer1, *Timer2, *Timer3, *Timer4, *Timer5, *Timer6, *Timer7, *Timer8;

@@ -8,14 +8,8 @@ namespace {
 Label *makeLabel(QWidget *parent, const char *name, QRect rect, const QString &text,
                  const QFont &font, const QColor &fore, Qt::Alignment align)
 {
-    auto *label = new Label(parent);
-    label->setObjectName(QLatin1String(name));
-    label->setGeometry(rect);
-    label->setFont(font);
-    label->setForeColor(fore);
-    label->setOpaque(false);
-    label->setAlignment(align | Qt::AlignTop);
-    label->setText(text);
+    Label *label = Label::create(parent, name, rect, text, font, fore, align);
+    label->setOpaque(false); // the pink window shows around the text
     return label;
 }
 

@@ -15,7 +15,7 @@ void Form1::oyn_Click()
     tm->setEnabled(false);
     oyn->hide();
     kpt->show();
-    for (ListBox *list : {l1, l2, l3, l4, l5, l6, l7, l8, l9, l10})
+    for (ListBox *list : wholeTableLists)
         list->hide();
     g->hide();
     i->hide();

@@ -14,7 +14,7 @@ void Form1::tbl_Click()
     i->show();
     br->show();
     no->setText(QStringLiteral("1"));
-    for (ListBox *list : {l1, l2, l3, l4, l5, l6, l7, l8, l9, l10})
+    for (ListBox *list : wholeTableLists)
         list->hide();
     Label6->show();
     Label7->show();

@@ -13,6 +13,6 @@ void Form1::tm_Click()
     no->setText(QString());
     for (ListBox *list : memoriseLists)
         list->hide();
-    for (ListBox *list : {l1, l2, l3, l4, l5, l6, l7, l8, l9, l10})
+    for (ListBox *list : wholeTableLists)
         list->show();
 }
