@@ -4,7 +4,7 @@
 
 #include "colours.h"
 #include "designfonts.h"
-#include "fakeplatform.h"
+#include "fakegame.h"
 #include "form1.h"
 #include "frmabout.h"
 
@@ -24,22 +24,22 @@ private Q_SLOTS:
     void enterAndEscapeDoNothingInIt();
 
 private:
+    std::unique_ptr<FakeGame> m_game;
     FakePlatform *m_fake = nullptr;
     Form1 *m_form = nullptr;
 };
 
 void TestAbout::init()
 {
-    m_fake = new FakePlatform;
-    m_form = new Form1(m_fake->platform());
-    m_form->show();
+    m_game = std::make_unique<FakeGame>();
+    m_fake = &m_game->fake;
+    m_form = &m_game->form;
     m_form->oyn->click();
 }
 
 void TestAbout::cleanup()
 {
-    delete m_form;
-    delete m_fake;
+    m_game.reset();
 }
 
 void TestAbout::opensBesideTheGameAtItsFixedPlace_data()

@@ -7,7 +7,7 @@
 
 #include "colours.h"
 #include "designfonts.h"
-#include "fakeplatform.h"
+#include "fakegame.h"
 #include "form1.h"
 #include "questionbank.h"
 
@@ -54,22 +54,22 @@ private:
     void typeOnKeypad(const QString &digits);
     QStringList cues() const { return m_fake->sound.names(); }
 
+    std::unique_ptr<FakeGame> m_game;
     FakePlatform *m_fake = nullptr;
     Form1 *m_form = nullptr;
 };
 
 void TestQuiz::init()
 {
-    m_fake = new FakePlatform;
-    m_form = new Form1(m_fake->platform());
-    m_form->show();
+    m_game = std::make_unique<FakeGame>();
+    m_fake = &m_game->fake;
+    m_form = &m_game->form;
     m_form->oyn->click();
 }
 
 void TestQuiz::cleanup()
 {
-    delete m_form;
-    delete m_fake;
+    m_game.reset();
 }
 
 void TestQuiz::start(int index)

@@ -3,7 +3,7 @@
 #include <QtTest>
 
 #include "designfonts.h"
-#include "fakeplatform.h"
+#include "fakegame.h"
 #include "form1.h"
 #include "pagetable.h"
 
@@ -62,21 +62,21 @@ private:
     void openPage(int page);
     QList<ListBox *> shownLists() const;
 
+    std::unique_ptr<FakeGame> m_game;
     FakePlatform *m_fake = nullptr;
     Form1 *m_form = nullptr;
 };
 
 void TestStudy::init()
 {
-    m_fake = new FakePlatform;
-    m_form = new Form1(m_fake->platform());
-    m_form->show();
+    m_game = std::make_unique<FakeGame>();
+    m_fake = &m_game->fake;
+    m_form = &m_game->form;
 }
 
 void TestStudy::cleanup()
 {
-    delete m_form;
-    delete m_fake;
+    m_game.reset();
 }
 
 void TestStudy::openPage(int page)

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <memory>
+
+#include "fakeplatform.h"
+#include "form1.h"
+
+// The main window, shown, on the fakes: where every window test starts.
+struct FakeGame
+{
+    FakeGame() : form(fake.platform()) { form.show(); }
+    FakePlatform fake;
+    Form1 form;
+};
