@@ -1,8 +1,7 @@
 #include <QApplication>
-#include <QTimer>
 
-#include "quiz/cueplayer.h"
 #include "quiz/gameoverbox.h"
+#include "quiz/soundmodule.h"
 #include "shell/designfonts.h"
 #include "shell/form1.h"
 #include "shell/qtplatform.h"
@@ -16,12 +15,12 @@ int main(int argc, char *argv[])
     prepareApplication(app);
 
     QtClock clock;
-    LateCuePlayer sound;
+    // Sound is loaded on entering game mode; see soundmodule.h.
+    ModuleCuePlayer sound(ModuleCuePlayer::installedPaths());
     MixingRandom random;
     MessageBoxPrompt prompt;
     Form1 window(Platform{clock, sound, random, prompt});
     QObject::connect(&window, &Form1::unloaded, &app, &QApplication::quit, Qt::QueuedConnection);
     window.show();
-    QTimer::singleShot(0, &app, [&sound] { sound.start(); });
     return app.exec();
 }

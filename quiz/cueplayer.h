@@ -4,7 +4,6 @@
 #include <QByteArray>
 #include <QObject>
 #include <array>
-#include <memory>
 
 #include "platform.h"
 
@@ -39,17 +38,4 @@ private:
     QAudioSink *m_sink = nullptr;     // null without an audio device
     QTimer *m_start = nullptr;        // starts the pending cue
     QTimer *m_release = nullptr;      // closes the stream once its cue is over
-};
-
-// Stands in for the audio player until start() makes it. Opening the audio
-// output can take a while with a sound server, so the program makes the
-// player once its window is on screen; cues before that are not heard.
-class LateCuePlayer : public CuePlayer
-{
-public:
-    void start() { if (!m_player) m_player = std::make_unique<AudioCuePlayer>(); }
-    void play(Cue cue) override { if (m_player) m_player->play(cue); }
-
-private:
-    std::unique_ptr<AudioCuePlayer> m_player;
 };

@@ -44,6 +44,9 @@ public:
     virtual ~CuePlayer() = default;
     // Starts the cue and returns at once; a cue still playing is cut off.
     virtual void play(Cue cue) = 0;
+    // Called on entering game mode, before any cue is played: a player
+    // that sets up its audio lazily does it now.
+    virtual void prepare() {}
 };
 
 class RandomSource

@@ -7,6 +7,7 @@
 
 void Form1::oyn_Click()
 {
+    m_platform.sound.prepare();
     p1->hide();
     cks->hide();
     hknd->show();

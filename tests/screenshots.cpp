@@ -6,7 +6,6 @@
 #include <QPainter>
 #include <QTimer>
 
-#include "cueplayer.h"
 #include "designfonts.h"
 #include "fakeplatform.h"
 #include "form1.h"

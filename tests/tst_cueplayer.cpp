@@ -1,11 +1,15 @@
 // The sound player's side that needs no sound server: the four embedded
-// cues decode to one format and keep their lengths, and malformed WAV data
-// is refused rather than played or crashed on.
+// cues decode to one format and keep their lengths, malformed WAV data is
+// refused rather than played or crashed on, and the sound module loads -
+// or, when it cannot, the game stays silent instead of failing.
 #include <QFile>
+#include <QLibraryInfo>
+#include <QTemporaryDir>
 #include <QtEndian>
 #include <QtTest>
 
 #include "cueplayer.h"
+#include "soundmodule.h"
 
 namespace {
 
@@ -50,6 +54,9 @@ private Q_SLOTS:
     void embeddedCuesShareOneFormatAndStayShort();
     void malformedWavDataIsRefused_data();
     void malformedWavDataIsRefused();
+    void soundModuleLoadsOrStaysSilent_data();
+    void soundModuleLoadsOrStaysSilent();
+    void preparingLoadsOnceTheEventLoopRuns();
 };
 
 void TestCuePlayer::embeddedCuesShareOneFormatAndStayShort_data()
@@ -122,6 +129,52 @@ void TestCuePlayer::malformedWavDataIsRefused()
     // end (the sanitizer build turns a stray read into a failure).
     for (qsizetype cut = 0; cut < data.size(); cut += 3)
         AudioCuePlayer::decodeWav(data.left(cut), &format, &pcm);
+}
+
+void TestCuePlayer::soundModuleLoadsOrStaysSilent_data()
+{
+    QTest::addColumn<QStringList>("paths");
+    QTest::addColumn<int>("loadedFrom"); // index into paths, -1 for none
+    const QString module = QStringLiteral(KORUBEL_SOUND_MODULE_PATH);
+    const QString missing = QStringLiteral("/nonexistent/korubel-sound.so");
+    const QString notALibrary = QFINDTESTDATA("tst_cueplayer.cpp");
+    const QString noFactory = QLibraryInfo::path(QLibraryInfo::LibrariesPath) + QStringLiteral("/libQt6Core.so.6");
+    QTest::newRow("the built module") << QStringList{module} << 0;
+    QTest::newRow("nothing to try") << QStringList{} << -1;
+    QTest::newRow("missing file") << QStringList{missing} << -1;
+    QTest::newRow("not a library") << QStringList{notALibrary} << -1;
+    QTest::newRow("a library without the factory") << QStringList{noFactory} << -1;
+    QTest::newRow("the first that loads is used") << QStringList{missing, notALibrary, noFactory, module} << 3;
+}
+
+void TestCuePlayer::soundModuleLoadsOrStaysSilent()
+{
+    QFETCH(QStringList, paths);
+    QFETCH(int, loadedFrom);
+    ModuleCuePlayer player(paths);
+    QCOMPARE(player.load(), loadedFrom >= 0);
+    QCOMPARE(player.isLoaded(), loadedFrom >= 0);
+    QCOMPARE(player.loadedFrom(), loadedFrom >= 0 ? paths.at(loadedFrom) : QString());
+    // A second load gives the first answer and tries nothing again.
+    QCOMPARE(player.load(), loadedFrom >= 0);
+    // Loaded or not, playing every cue returns and nothing breaks (these
+    // tests run without a sound server, so nothing is heard either way).
+    for (Cue cue : {Cue::Question, Cue::Tick, Cue::Correct, Cue::Wrong})
+        player.play(cue);
+    QCoreApplication::processEvents();
+}
+
+void TestCuePlayer::preparingLoadsOnceTheEventLoopRuns()
+{
+    ModuleCuePlayer player({QStringLiteral(KORUBEL_SOUND_MODULE_PATH)});
+    player.prepare();
+    QVERIFY(!player.isLoaded()); // the screen that asked is drawn first
+    QTRY_VERIFY(player.isLoaded());
+    // A player that goes before its load is due leaves nothing behind.
+    auto early = std::make_unique<ModuleCuePlayer>(QStringList{QStringLiteral(KORUBEL_SOUND_MODULE_PATH)});
+    early->prepare();
+    early.reset();
+    QCoreApplication::processEvents();
 }
 
 QTEST_GUILESS_MAIN(TestCuePlayer)

@@ -102,6 +102,8 @@ void TestScreens::menuClicksWalkTheScreens()
         button->click();
     }
     QCOMPARE(screenOf(m_form), screen);
+    // Sound is set up on every entry into game mode and nowhere else.
+    QCOMPARE(m_fake->sound.prepares, int(clicks.count(QStringLiteral("oyn"))));
     // The page number is empty on every screen but the memorise view.
     QCOMPARE(m_form->no->text().isEmpty(), !screen.contains(QStringLiteral("br")));
 }

@@ -40,8 +40,10 @@ class RecordingCuePlayer : public CuePlayer
 {
 public:
     void play(Cue cue) override { cues.push_back(cue); }
+    void prepare() override { ++prepares; }
     QStringList names() const;
     std::vector<Cue> cues;
+    int prepares = 0;
 };
 
 // Returns the queued values in turn (then 0.0) and records the reseeds.
