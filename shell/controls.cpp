@@ -160,7 +160,7 @@ PictureBox::PictureBox(QRect rect, QWidget *parent)
     m_inner->setGeometry(contentsRect());
 }
 
-void PictureBox::setPicture(const QPixmap &picture)
+void PictureBox::setPicture(const QImage &picture)
 {
     m_picture = picture;
     update();
@@ -181,7 +181,7 @@ void PictureBox::paintEvent(QPaintEvent *event)
     const QRect inside = contentsRect();
     painter.setClipRect(inside);
     if (!m_picture.isNull())
-        painter.drawPixmap(inside.topLeft(), m_picture);
+        painter.drawImage(inside.topLeft(), m_picture);
     if (hasFocus()) {
         QPen pen(palette().color(QPalette::Highlight), 1, Qt::DotLine);
         painter.setPen(pen);

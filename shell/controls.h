@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPixmap>
+#include <QImage>
 #include <QPushButton>
 #include <memory>
 
@@ -94,8 +94,8 @@ class PictureBox : public QFrame
 public:
     PictureBox(QRect rect, QWidget *parent);
     QWidget *inner() const { return m_inner; }
-    void setPicture(const QPixmap &picture);
-    const QPixmap &picture() const { return m_picture; }
+    void setPicture(const QImage &picture);
+    const QImage &picture() const { return m_picture; }
     void setBackColor(const QColor &colour);
 
 protected:
@@ -103,7 +103,7 @@ protected:
 
 private:
     QWidget *m_inner;
-    QPixmap m_picture;
+    QImage m_picture;
 };
 
 class Timer : public QObject

@@ -6,6 +6,7 @@
 
 #include "colours.h"
 #include "frmabout.h"
+#include "rawimage.h"
 #include "tables.h"
 
 namespace {
@@ -64,9 +65,9 @@ Form1::Form1(const Platform &platform, QWidget *parent)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Korubel Oyunu"));
     QIcon icon;
-    // The sizes a title bar and a task bar ask for; each one is read at once.
+    // The sizes a title bar and a task bar ask for.
     for (int size : {16, 32, 48})
-        icon.addFile(QStringLiteral(":/icon/korubel-%1.png").arg(size), QSize(size, size));
+        icon.addPixmap(QPixmap::fromImage(rawimage::fromResource(QStringLiteral(":/images/korubel-%1.argb").arg(size))));
     setWindowIcon(icon);
     setFixedSize(521, 471);
     setFont(designFont(Face::SansSerif, 8.25));
@@ -103,7 +104,7 @@ void Form1::buildMenuAndViews()
 
     p1 = new PictureBox({8, 152, 505, 313}, this);
     p1->setObjectName(QStringLiteral("p1"));
-    p1->setPicture(QPixmap(QStringLiteral(":/start.jpg")));
+    p1->setPicture(rawimage::fromResource(QStringLiteral(":/images/start.rgb")));
 
     fr = new PictureBox({8, 104, 505, 361}, this);
     fr->setObjectName(QStringLiteral("fr"));

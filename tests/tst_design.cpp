@@ -426,7 +426,7 @@ void TestDesign::everyValueFitsItsControl()
 
 void TestDesign::startPictureIsShownUnscaledAndClipped()
 {
-    const QPixmap &photo = m_form->p1->picture();
+    const QImage &photo = m_form->p1->picture();
     QCOMPARE(photo.size(), QSize(504, 321));
     // The inside of the sunken border is smaller than the photograph.
     const QRect inside = m_form->p1->inner()->geometry();
