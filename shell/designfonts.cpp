@@ -5,6 +5,7 @@
 #include <QResource>
 #include <QStyleFactory>
 #include <cmath>
+#include <dlfcn.h>
 
 QString familyOf(Face face)
 {
@@ -60,8 +61,53 @@ bool registerBundledFonts()
     return ok;
 }
 
+namespace {
+
+// Rendering as Debian's default configuration has it: grey antialiasing,
+// slight hinting (both only where the desktop sets nothing else) and a
+// synthetic bold for faces without one (Terminus has only a medium weight).
+const char fontRules[] = R"(<?xml version="1.0"?>
+<!DOCTYPE fontconfig SYSTEM "urn:fontconfig:fonts.dtd">
+<fontconfig>
+  <match target="pattern">
+    <edit name="antialias" mode="append"><bool>true</bool></edit>
+    <edit name="hintstyle" mode="append"><const>hintslight</const></edit>
+    <edit name="lcdfilter" mode="append"><const>lcddefault</const></edit>
+  </match>
+  <match target="font">
+    <test name="weight" compare="less_eq"><const>medium</const></test>
+    <test target="pattern" name="weight" compare="more_eq"><const>bold</const></test>
+    <edit name="embolden" mode="assign"><bool>true</bool></edit>
+    <edit name="weight" mode="assign"><const>bold</const></edit>
+  </match>
+</fontconfig>
+)";
+
+} // namespace
+
+bool useBundledFontsOnly()
+{
+    // fontconfig is already loaded with Qt; looking its functions up at run
+    // time keeps the build free of its headers.
+    using FcConfig = void;
+    const auto create = reinterpret_cast<FcConfig *(*)()>(dlsym(RTLD_DEFAULT, "FcConfigCreate"));
+    const auto parse = reinterpret_cast<int (*)(FcConfig *, const unsigned char *, int)>(
+        dlsym(RTLD_DEFAULT, "FcConfigParseAndLoadFromMemory"));
+    const auto setCurrent = reinterpret_cast<int (*)(FcConfig *)>(dlsym(RTLD_DEFAULT, "FcConfigSetCurrent"));
+    const auto destroy = reinterpret_cast<void (*)(FcConfig *)>(dlsym(RTLD_DEFAULT, "FcConfigDestroy"));
+    if (!create || !parse || !setCurrent || !destroy)
+        return false;
+    FcConfig *config = create();
+    if (!config)
+        return false;
+    const bool ok = parse(config, reinterpret_cast<const unsigned char *>(fontRules), 1) && setCurrent(config);
+    destroy(config); // the current configuration holds a reference of its own
+    return ok;
+}
+
 void prepareApplication(QApplication &app)
 {
+    useBundledFontsOnly();
     registerBundledFonts();
     // One widget style everywhere, so buttons and fields have the same
     // metrics on every desktop and the fixed layout looks as designed.

@@ -26,6 +26,14 @@ QFont designFont(Face face, qreal points, bool bold = false);
 // Registers the bundled fonts (once) and returns false if any is missing.
 bool registerBundledFonts();
 
+// Gives the font configuration library (fontconfig, beneath Qt's font
+// database on Linux) a configuration of the program's own that knows no
+// system fonts, so only the bundled fonts are ever listed or matched and
+// the system's configuration files and font lists are never read. The
+// rendering rules are those of a stock Debian desktop. Call it before any
+// font is used; false (nothing changed) where fontconfig is not in use.
+bool useBundledFontsOnly();
+
 // Fonts, widget style and the like: everything the program sets up on the
 // application before creating its first window. Tests call it too.
 void prepareApplication(QApplication &app);

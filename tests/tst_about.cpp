@@ -7,6 +7,7 @@
 #include "fakegame.h"
 #include "form1.h"
 #include "frmabout.h"
+#include "glyphs.h"
 
 class TestAbout : public QObject
 {
@@ -99,6 +100,7 @@ void TestAbout::showsTheRulesAsDesigned()
     for (const auto &row : rows) {
         QCOMPARE(row.label->geometry(), row.rect);
         QVERIFY(!row.label->autoFillBackground()); // transparent over the pink
+        QCOMPARE(missingGlyphs(row.label->font(), row.label->text()), QString());
         // Every text fits its label, word-wrapped as the label draws it.
         const QRect need = QFontMetrics(row.label->font())
                                .boundingRect(QRect(0, 0, row.rect.width(), 10000),

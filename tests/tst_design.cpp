@@ -11,6 +11,7 @@
 #include "fakeplatform.h"
 #include "form1.h"
 #include "frmabout.h"
+#include "glyphs.h"
 #include "tables.h"
 
 namespace {
@@ -127,6 +128,7 @@ private Q_SLOTS:
     void tabOrderFollowsTheDesign();
     void bundledFacesDrawEveryTurkishLetter_data();
     void bundledFacesDrawEveryTurkishLetter();
+    void onlyTheBundledFontsAreKnown();
     void everyValueFitsItsControl_data();
     void everyValueFitsItsControl();
     void startPictureIsShownUnscaledAndClipped();
@@ -351,8 +353,25 @@ void TestDesign::bundledFacesDrawEveryTurkishLetter()
     QCOMPARE(QFontInfo(font).family(), familyOf(Face(face)));
     const QRawFont raw = QRawFont::fromFont(font);
     QCOMPARE(raw.familyName(), familyOf(Face(face)));
-    for (QChar letter : QStringLiteral("çÇğĞıİöÖşŞüÜ"))
-        QVERIFY2(raw.supportsCharacter(letter), qPrintable(QString(letter)));
+    QCOMPARE(missingGlyphs(font, QStringLiteral("çÇğĞıİöÖşŞüÜ")), QString());
+}
+
+void TestDesign::onlyTheBundledFontsAreKnown()
+{
+    // No system font can stand in for a bundled one, nor fill in a glyph.
+    QStringList bundled;
+    for (Face face : {Face::Comic, Face::SansSerif, Face::SansNarrow, Face::Tahoma, Face::Terminal})
+        bundled << familyOf(face);
+    bundled.sort();
+    QStringList known = QFontDatabase::families();
+    // Qt's generic names, which fontconfig maps onto the fonts it knows.
+    for (const char *generic : {"Sans Serif", "Serif", "Monospace"})
+        known.removeOne(QLatin1String(generic));
+    known.sort();
+    QCOMPARE(known, bundled);
+    // Every text the window starts with has its glyphs in its own font.
+    for (QWidget *w : m_form->findChildren<QWidget *>())
+        QVERIFY2(missingGlyphs(w->font(), textOf(w)).isEmpty(), qPrintable(w->objectName()));
 }
 
 // Every text each control can come to show, in its control's font.
@@ -396,6 +415,7 @@ void TestDesign::everyValueFitsItsControl()
     const QString shown = text.isEmpty() ? textOf(w) : text;
     const QFont font = w->font();
     const QFontMetrics metrics(font);
+    QCOMPARE(missingGlyphs(font, shown), QString());
     if (qobject_cast<QLabel *>(w)) {
         int visible = w->height();
         if (w == m_form->ynl)

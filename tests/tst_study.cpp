@@ -5,6 +5,7 @@
 #include "designfonts.h"
 #include "fakegame.h"
 #include "form1.h"
+#include "glyphs.h"
 #include "pagetable.h"
 
 namespace {
@@ -169,6 +170,7 @@ void TestStudy::eachPageShowsItsListTextsAndFonts()
         QCOMPARE(side.label->font().pixelSize(), pixelsForPoints(side.points));
         QCOMPARE(side.label->font().bold(), side.bold);
         QCOMPARE(side.label->font().family(), familyOf(Face::Comic));
+        QCOMPARE(missingGlyphs(side.label->font(), side.caption), QString());
         // The whole text fits, wrapped at word boundaries as the label draws it.
         const QRect need = QFontMetrics(side.label->font())
                                .boundingRect(QRect(QPoint(), side.label->size()),
