@@ -11,10 +11,10 @@ QString familyOf(Face face)
 {
     switch (face) {
     case Face::Comic: return QStringLiteral("Comic Neue TR");
-    case Face::SansSerif: return QStringLiteral("Liberation Sans");
-    case Face::SansNarrow: return QStringLiteral("Liberation Sans Narrow");
+    case Face::SansSerif: return QStringLiteral("Korubel Sans");
+    case Face::SansNarrow: return QStringLiteral("Korubel Sans Narrow");
     case Face::Tahoma: return QStringLiteral("DejaVu Sans");
-    case Face::Terminal: return QStringLiteral("Terminus (TTF)");
+    case Face::Terminal: return QStringLiteral("Korubel Terminal");
     }
     return {};
 }
@@ -40,11 +40,11 @@ bool registerBundledFonts()
         static const char *const files[] = {
             ":/fonts/ComicNeueTR-Regular.ttf",
             ":/fonts/ComicNeueTR-Bold.ttf",
-            ":/fonts/LiberationSans-Regular.ttf",
-            ":/fonts/LiberationSans-Bold.ttf",
-            ":/fonts/LiberationSansNarrow-Bold.ttf",
+            ":/fonts/KorubelSans-Regular.ttf",
+            ":/fonts/KorubelSans-Bold.ttf",
+            ":/fonts/KorubelSansNarrow-Bold.ttf",
             ":/fonts/DejaVuSans-Bold.ttf",
-            ":/fonts/TerminusTTF-4.46.0.ttf",
+            ":/fonts/KorubelTerminal-Medium.ttf",
         };
         bool all = true;
         for (const char *file : files) {
@@ -65,7 +65,8 @@ namespace {
 
 // Rendering as Debian's default configuration has it: grey antialiasing,
 // slight hinting (both only where the desktop sets nothing else) and a
-// synthetic bold for faces without one (Terminus has only a medium weight).
+// synthetic bold for faces without one (the counters' face has only a
+// medium weight).
 const char fontRules[] = R"(<?xml version="1.0"?>
 <!DOCTYPE fontconfig SYSTEM "urn:fontconfig:fonts.dtd">
 <fontconfig>

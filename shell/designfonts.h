@@ -6,13 +6,14 @@
 class QApplication;
 
 // The faces the windows are designed in, mapped to the freely licensed
-// fonts bundled in the executable.
+// fonts bundled in the executable (cut down to the characters the game
+// shows; see resources/fonts/README.md).
 enum class Face {
     Comic,       // "Comic Neue TR": Comic Neue with ğ, Ğ and İ added
-    SansSerif,   // Liberation Sans, close in width to the classic UI face
-    SansNarrow,  // Liberation Sans Narrow, where a wide bold number must fit
+    SansSerif,   // "Korubel Sans": Liberation Sans, close in width to the classic UI face
+    SansNarrow,  // "Korubel Sans Narrow": Liberation Sans Narrow, where a wide bold number must fit
     Tahoma,      // DejaVu Sans
-    Terminal,    // Terminus (TTF), the counters' face
+    Terminal,    // "Korubel Terminal": Terminus (TTF), the counters' face
 };
 
 QString familyOf(Face face);

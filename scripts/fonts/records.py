@@ -14,6 +14,8 @@ import sys
 
 DOC = "/usr/share/doc"
 
+SUBSET_NOTE = ("Cut down to the characters the game can show (Basic Latin, Latin-1, Latin Extended-A and common punctuation) by `scripts/fonts/subset.py` with fontTools; hinting, kerning, layout tables and embedded bitmaps of the glyphs kept are unchanged.")
+
 # file name -> how it got here.  "source" is the installed file it was
 # copied from or built from.
 FONTS = [
@@ -35,28 +37,37 @@ FONTS = [
             "Comic Neue declares no Reserved Font Name; the modified font is "
             "renamed anyway so it cannot be mistaken for the original.",
             "Built by `scripts/make-fonts` with `scripts/fonts/comic_neue_tr.py`.",
+            SUBSET_NOTE,
         ],
     },
     {
-        "files": ["LiberationSans-Regular.ttf", "LiberationSans-Bold.ttf"],
+        "files": ["KorubelSans-Regular.ttf", "KorubelSans-Bold.ttf"],
         "sources": ["/usr/share/fonts/truetype/liberation2/LiberationSans-Regular.ttf",
                     "/usr/share/fonts/truetype/liberation2/LiberationSans-Bold.ttf"],
         "package": "fonts-liberation2",
         "licence": "SIL Open Font License 1.1 (Reserved Font Name \"Liberation\")",
         "licence_file": "OFL-Liberation.txt",
-        "notes": ["Unmodified copy."],
+        "notes": [
+            "Modified version of Liberation Sans 2 (Regular and Bold), renamed "
+            "to \"Korubel Sans\" because the licence reserves the name "
+            "\"Liberation\" for the unmodified fonts.",
+            SUBSET_NOTE,
+        ],
     },
     {
-        "files": ["LiberationSansNarrow-Bold.ttf"],
+        "files": ["KorubelSansNarrow-Bold.ttf"],
         "sources": ["/usr/share/fonts/truetype/liberation/LiberationSansNarrow-Bold.ttf"],
         "package": "fonts-liberation",
         "licence": "Liberation Fonts licence 1.x: GNU GPL version 2 with the "
                    "font exceptions written by Red Hat (not the OFL)",
         "licence_file": "LICENSE-LiberationSansNarrow.txt` and `GPL-2.txt",
         "notes": [
-            "Unmodified copy. Liberation 2.x has no Narrow face, so this one "
-            "comes from the older 1.07 series, which is licensed differently "
-            "from Liberation Sans 2.x above.",
+            "Modified version of Liberation Sans Narrow Bold, renamed to "
+            "\"Korubel Sans Narrow\" (\"Liberation\" is a trademark of Red Hat, "
+            "so a changed font does not carry it). Liberation 2.x has no Narrow "
+            "face, so this one comes from the older 1.07 series, which is "
+            "licensed differently from Liberation Sans 2.x above.",
+            SUBSET_NOTE,
             "`LICENSE-LiberationSansNarrow.txt` is the package's copyright file "
             "(the licence agreement with its exceptions); `GPL-2.txt` is the "
             "GPL version 2 it refers to (from Debian's base-files).",
@@ -69,25 +80,32 @@ FONTS = [
         "licence": "Bitstream Vera Fonts licence + Arev Fonts licence; "
                    "DejaVu changes are in the public domain",
         "licence_file": "LICENSE-DejaVu.txt",
-        "notes": ["Unmodified copy. The licence text is the font's own "
-                  "licence name-table entry."],
+        "notes": [
+            "Modified version that keeps its name: the Bitstream Vera and Arev "
+            "licences ask only that modified fonts do not use the names "
+            "\"Bitstream\", \"Vera\", \"Arev\" or \"Tavmjong Bah\".",
+            SUBSET_NOTE,
+            "The licence text is the font's own licence name-table entry.",
+        ],
     },
     {
-        "files": ["TerminusTTF-4.46.0.ttf"],
+        "files": ["KorubelTerminal-Medium.ttf"],
         "sources": ["/usr/share/fonts/truetype/terminus/TerminusTTF-4.46.0.ttf"],
         "package": "fonts-terminus",
         "licence": "SIL Open Font License 1.1",
         "licence_file": "OFL-Terminus.txt",
         "notes": [
-            "Unmodified copy (Medium only).",
+            "Modified version of Terminus (TTF) 4.46.0 (Medium only, so the "
+            "counters' bold is drawn by emboldening), renamed to "
+            "\"Korubel Terminal\".",
+            SUBSET_NOTE,
             "Debian builds fonts-terminus from the cool-retro-term source "
             "package, whose copyright file has no stanza for this font; its "
             "licence and copyright holders are taken from the font's own "
             "name table. The OFL text is the package's `OFL-1.1` licence "
             "paragraph.",
             "Upstream Terminus Font reserves the font name \"Terminus Font\" "
-            "(and Terminus TTF reportedly \"Terminus (TTF)\"); the file is "
-            "shipped unmodified, but it must be renamed if it is ever changed.",
+            "(and Terminus TTF reportedly \"Terminus (TTF)\"), hence the new name.",
         ],
     },
 ]
@@ -232,7 +250,7 @@ def main():
              dep5_licence("fonts-liberation2", "SIL-OFL-1.1"))
 
     # Terminus: only the font itself names its copyright holders.
-    term = sfnt(src["TerminusTTF-4.46.0.ttf"], "Copyright")
+    term = sfnt(src["KorubelTerminal-Medium.ttf"], "Copyright")
     ofl_file(os.path.join(out, "OFL-Terminus.txt"),
              [h.strip() for h in term.split(";")], [],
              dep5_licence("fonts-terminus", "OFL-1.1"))
