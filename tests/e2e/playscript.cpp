@@ -12,6 +12,7 @@
 #include <QTimer>
 
 #include "cueplayer.h"
+#include "soundmodule.h"
 #include "designfonts.h"
 #include "form1.h"
 #include "qtplatform.h"
@@ -81,7 +82,12 @@ int playScript(int argc, char **argv, const QString &logPath)
     };
 
     QtClock clock;
-    AudioCuePlayer realPlayer;
+    // The cues go through the sound module, loaded as the program loads it.
+    ModuleCuePlayer realPlayer({QStringLiteral(KORUBEL_SOUND_MODULE_PATH)});
+    if (!realPlayer.load()) {
+        qCritical("cannot load the sound module %s", KORUBEL_SOUND_MODULE_PATH);
+        return 2;
+    }
     LoggingCuePlayer sound(realPlayer, since, log);
     MixingRandom random;
     YesPrompt prompt;
