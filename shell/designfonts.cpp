@@ -2,10 +2,11 @@
 
 #include <QApplication>
 #include <QFontDatabase>
-#include <QResource>
 #include <QStyleFactory>
 #include <cmath>
 #include <dlfcn.h>
+
+#include "embedded.h"
 
 QString familyOf(Face face)
 {
@@ -48,12 +49,8 @@ bool registerBundledFonts()
         };
         bool all = true;
         for (const char *file : files) {
-            // The fonts are stored uncompressed in the executable: hand
-            // their bytes over in place instead of reading a copy.
-            const QResource resource(QString::fromLatin1(file));
-            const QByteArray data = resource.isValid() && resource.compressionAlgorithm() == QResource::NoCompression
-                ? QByteArray::fromRawData(reinterpret_cast<const char *>(resource.data()), resource.size())
-                : QByteArray();
+            // Handed over in place instead of reading a copy.
+            const QByteArray data = embeddedBytes(QString::fromLatin1(file));
             all = !data.isEmpty() && QFontDatabase::addApplicationFontFromData(data) >= 0 && all;
         }
         return all;

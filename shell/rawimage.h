@@ -2,8 +2,9 @@
 
 #include <QByteArray>
 #include <QImage>
-#include <QResource>
 #include <QtEndian>
+
+#include "embedded.h"
 
 // The pictures are embedded as raw pixels rather than as JPEG or PNG: the
 // program then shows them straight from its own read-only data, without
@@ -62,10 +63,8 @@ inline QImage decode(const uchar *data, qint64 size)
 // resource is missing, compressed or not a raw image.
 inline QImage fromResource(const QString &path)
 {
-    const QResource resource(path);
-    if (!resource.isValid() || resource.compressionAlgorithm() != QResource::NoCompression)
-        return {};
-    return decode(resource.data(), resource.size());
+    const QByteArray data = embeddedBytes(path);
+    return decode(reinterpret_cast<const uchar *>(data.constData()), data.size());
 }
 
 } // namespace rawimage
