@@ -1,58 +1,8 @@
 #include "qtplatform.h"
 
 #include <QTime>
-#include <QTimer>
-
-#include <cmath>
-
-class QtTimerBackend : public TimerBackend
-{
-public:
-    explicit QtTimerBackend(QtClock &clock)
-        : m_clock(clock)
-    {
-        m_timer.setTimerType(Qt::PreciseTimer);
-        m_timer.setSingleShot(true);
-        QObject::connect(&m_timer, &QTimer::timeout, [this] { fire(); });
-    }
-
-    void start(int intervalMs) override
-    {
-        m_intervalNs = qint64(intervalMs) * 1000000;
-        m_dueNs = m_clock.baseNs() + m_intervalNs;
-        arm();
-    }
-
-    void stop() override { m_timer.stop(); }
-
-private:
-    void arm()
-    {
-        const qint64 remainingNs = m_dueNs - m_clock.nowNs();
-        // To the nearest millisecond: the event loop adds its own small delay.
-        m_timer.start(int(std::max<qint64>(0, (remainingNs + 500000) / 1000000)));
-    }
-
-    void fire()
-    {
-        const qint64 due = m_dueNs;
-        // Due again one interval after this tick was due; the handler may
-        // stop or restart the timer.
-        m_dueNs += m_intervalNs;
-        if (m_dueNs < m_clock.nowNs())
-            m_dueNs = m_clock.nowNs() + m_intervalNs; // far behind (a suspend): no burst of ticks
-        arm();
-        const qint64 outer = m_clock.m_dispatchDueNs;
-        m_clock.m_dispatchDueNs = due;
-        tick();
-        m_clock.m_dispatchDueNs = outer;
-    }
-
-    QtClock &m_clock;
-    QTimer m_timer;
-    qint64 m_intervalNs = 0;
-    qint64 m_dueNs = 0;
-};
+#include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -69,22 +19,36 @@ std::uint64_t splitMix(std::uint64_t x)
 QtClock::QtClock()
 {
     m_elapsed.start();
+    m_wake.setTimerType(Qt::PreciseTimer);
+    m_wake.setSingleShot(true);
+    QObject::connect(&m_wake, &QTimer::timeout, &m_wake, [this] { wake(); });
 }
 
-std::unique_ptr<TimerBackend> QtClock::createTimer()
+void QtClock::scheduleChanged()
 {
-    return std::make_unique<QtTimerBackend>(*this);
+    const std::optional<qint64> due = nextDueNs();
+    if (!due) {
+        m_wake.stop();
+        return;
+    }
+    // Whole milliseconds, rounded up: the QTimer never wakes before the
+    // tick is due, so every due tick fires on the first wake.
+    const qint64 remainingNs = std::max<qint64>(0, *due - nowNs());
+    m_wake.start(int(std::min<qint64>((remainingNs + 999999) / 1000000, std::numeric_limits<int>::max())));
 }
 
-qint64 QtClock::baseNs() const
+void QtClock::wake()
 {
+    // Woken inside a tick's handler (it runs an event loop of its own): the
+    // due ticks wait for it to end, and the tick that ends looks again.
+    if (inTick())
+        return;
+    // Fires what is due by now, not what falls due while it runs, so a
+    // slow handler cannot keep the event loop from other events.
     const qint64 now = nowNs();
-    // A tick handled a long while after it was due (the machine was
-    // suspended, a modal box was open) does not make new timers early.
-    constexpr qint64 kJitterNs = 50 * 1000000;
-    if (m_dispatchDueNs >= 0 && now - m_dispatchDueNs < kJitterNs)
-        return m_dispatchDueNs;
-    return now;
+    while (fireNext(now)) {
+    }
+    scheduleChanged();
 }
 
 int QtClock::secondsOfDay() const

@@ -1,33 +1,31 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <QTimer>
 #include <random>
 
 #include "platform.h"
+#include "scheduledclock.h"
 
-// The real clock: precise QTimers on the event loop, and the time of day.
-//
-// A timer started while another tick is being handled counts its interval
-// from the moment that tick was due, not from the moment its handler got
-// to run, and a repeating timer counts each period from the last due time.
-// So the countdown's chain of one-second stages keeps to its schedule
-// instead of adding each tick's small lateness to the next, exactly as the
-// virtual clock of the tests behaves.
-class QtClock : public Clock
+// The real clock: the schedule of every timer, woken by one precise
+// QTimer armed for the earliest due time. When it wakes, every tick due by
+// then fires in the schedule's order (due time, then arming order), one
+// after the other in the same pass of the event loop.
+class QtClock : public ScheduledClock
 {
 public:
     QtClock();
-    std::unique_ptr<TimerBackend> createTimer() override;
     int secondsOfDay() const override;
+    qint64 nowNs() const override { return m_elapsed.nsecsElapsed(); }
 
-    qint64 nowNs() const { return m_elapsed.nsecsElapsed(); }
-    // The due time a newly started timer counts from.
-    qint64 baseNs() const;
+protected:
+    void scheduleChanged() override;
 
 private:
-    friend class QtTimerBackend;
+    void wake();
+
     QElapsedTimer m_elapsed;
-    qint64 m_dispatchDueNs = -1; // due time of the tick being handled, or -1
+    QTimer m_wake;
 };
 
 // A 64-bit Mersenne Twister. Reseeding mixes the time into the running

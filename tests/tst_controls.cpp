@@ -17,6 +17,7 @@ private Q_SLOTS:
     void timerFollowsEnabledAndIntervalRules_data();
     void timerFollowsEnabledAndIntervalRules();
     void ticksDueTogetherFireInTheOrderTheyWereScheduled();
+    void realClockFiresTiesInArmingOrderEveryTime();
     void numbersHeldAsTextUseTheShortestDecimal_data();
     void numbersHeldAsTextUseTheShortestDecimal();
     void mixingRandomStaysInRangeAndVariesWithinOneSecond();
@@ -64,7 +65,8 @@ void TestControls::textFieldReactsOnlyToRealChangesAndCutsToItsLimit()
 
 // Each row is a script of operations on one timer and the ticks expected.
 // Ops: "E1"/"E0" enabled on/off, "I<ms>" interval, "A<ms>" advance the clock,
-// "T<n>" expect n ticks so far.
+// "S<ms>" the machine sleeps that long (no tick is handled), "T<n>" expect
+// n ticks so far.
 void TestControls::timerFollowsEnabledAndIntervalRules_data()
 {
     QTest::addColumn<bool>("enabled");
@@ -78,6 +80,8 @@ void TestControls::timerFollowsEnabledAndIntervalRules_data()
     QTest::newRow("interval 0 stops it") << true << 1000 << "A1000 T1 I0 A5000 T1";
     QTest::newRow("disabling stops it, re-enabling starts a fresh period") << true << 1000 << "A1500 E0 A1000 T1 E1 A999 T1 A1 T2";
     QTest::newRow("interval set while disabled waits for enabling") << false << 0 << "I1000 A2000 T0 E1 A1000 T1";
+    QTest::newRow("after a sleep one late tick, no burst, then a fresh period") << true << 500 << "A500 T1 S5000 A0 T2 A499 T2 A1 T3";
+    QTest::newRow("a tick that fell due in a sleep is discarded by disabling") << true << 500 << "A400 S1000 E0 A0 T0 E1 A499 T0 A1 T1";
 }
 
 void TestControls::timerFollowsEnabledAndIntervalRules()
@@ -95,6 +99,7 @@ void TestControls::timerFollowsEnabledAndIntervalRules()
         case 'E': timer.setEnabled(value != 0); break;
         case 'I': timer.setInterval(value); break;
         case 'A': clock.advance(value); break;
+        case 'S': clock.suspend(value); break;
         case 'T': QVERIFY2(ticks == value, qPrintable(QStringLiteral("%1: %2 ticks").arg(op).arg(ticks))); break;
         default: QFAIL("bad op");
         }
@@ -117,6 +122,47 @@ void TestControls::ticksDueTogetherFireInTheOrderTheyWereScheduled()
     log.clear();
     clock.advance(500);
     QCOMPARE(log, QStringList({"first@2000"}));
+    // Started in a tick handled long after it was due, a timer counts from
+    // the moment the tick ran, not from the stale due time.
+    Timer third(clock, false, 500, nullptr);
+    connect(&third, &Timer::timer, this, [&] { log << QStringLiteral("third@%1").arg(clock.now()); });
+    connect(&first, &Timer::timer, this, [&] { third.setEnabled(true); });
+    log.clear();
+    clock.suspend(700); // first was due at 2500
+    clock.advance(500);
+    QCOMPARE(log, QStringList({"first@2700", "first@3000", "third@3200"}));
+}
+
+// The same promise on the real clock: pairs of timers made due at the same
+// instant (the second armed in the first one's tick, as the flash arms
+// Timer6), for two seconds of real time. Every pair alternates, first one
+// first, on every tick.
+void TestControls::realClockFiresTiesInArmingOrderEveryTime()
+{
+    QtClock clock;
+    struct Pair {
+        std::unique_ptr<Timer> first, second;
+        QString log;
+        int interval;
+    };
+    std::vector<Pair> pairs(8);
+    for (size_t n = 0; n < pairs.size(); ++n) {
+        Pair &pair = pairs[n];
+        pair.interval = 20 + 7 * int(n);
+        pair.first = std::make_unique<Timer>(clock, false, pair.interval, nullptr);
+        pair.second = std::make_unique<Timer>(clock, false, pair.interval, nullptr);
+        connect(pair.first.get(), &Timer::timer, this, [&pair] { pair.log += QLatin1Char('a'); pair.second->setEnabled(true); });
+        connect(pair.second.get(), &Timer::timer, this, [&pair] { pair.log += QLatin1Char('b'); });
+        pair.first->setEnabled(true);
+    }
+    QEventLoop loop;
+    QTimer::singleShot(2000, &loop, &QEventLoop::quit);
+    loop.exec();
+    const QRegularExpression alternating(QStringLiteral("^a(ab)+a?$"));
+    for (const Pair &pair : pairs) {
+        QVERIFY2(alternating.match(pair.log).hasMatch(), qPrintable(QStringLiteral("%1 ms: %2").arg(pair.interval).arg(pair.log)));
+        QVERIFY2(pair.log.count(QLatin1Char('b')) >= 1000 / pair.interval, qPrintable(pair.log));
+    }
 }
 
 void TestControls::numbersHeldAsTextUseTheShortestDecimal_data()

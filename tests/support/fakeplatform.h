@@ -6,32 +6,27 @@
 #include <vector>
 
 #include "platform.h"
+#include "scheduledclock.h"
 
-// A clock that only moves when a test advances it. Due ticks fire in time
-// order; ticks due at the same moment fire in the order they were scheduled.
-class VirtualClock : public Clock
+// A clock that only moves when a test advances it, on the same schedule
+// as the real clock: due ticks fire in time order, ticks due at the same
+// moment in the order their timers were armed.
+class VirtualClock : public ScheduledClock
 {
 public:
-    std::unique_ptr<TimerBackend> createTimer() override;
-    int secondsOfDay() const override { return m_baseSecondsOfDay + int(m_now / 1000); }
+    int secondsOfDay() const override { return m_baseSecondsOfDay + int(now() / 1000); }
+    qint64 nowNs() const override { return m_nowNs; }
 
+    // Moves time on by ms, firing every tick that falls due on the way.
     void advance(qint64 ms);
-    qint64 now() const { return m_now; }
-    void setSecondsOfDay(int seconds) { m_baseSecondsOfDay = seconds - int(m_now / 1000); }
-    // Number of timers whose tick is scheduled.
-    int armedCount() const;
+    // Moves time on by ms with no tick handled on the way, as when the
+    // machine sleeps: the next advance() handles what fell due, late.
+    void suspend(qint64 ms) { m_nowNs += ms * 1000000; }
+    qint64 now() const { return m_nowNs / 1000000; }
+    void setSecondsOfDay(int seconds) { m_baseSecondsOfDay = seconds - int(now() / 1000); }
 
 private:
-    friend class VirtualTimer;
-    struct Entry {
-        class VirtualTimer *timer;
-        qint64 due;
-        quint64 order;
-        int interval;
-    };
-    std::vector<Entry> m_entries;
-    qint64 m_now = 0;
-    quint64 m_nextOrder = 0;
+    qint64 m_nowNs = 0;
     int m_baseSecondsOfDay = 10 * 3600;
 };
 
