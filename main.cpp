@@ -1,4 +1,6 @@
 #include <QApplication>
+#include <cstdio>
+#include <cstdlib>
 
 #include "quiz/gameoverbox.h"
 #include "quiz/soundmodule.h"
@@ -22,5 +24,13 @@ int main(int argc, char *argv[])
     Form1 window(Platform{clock, sound, random, prompt});
     QObject::connect(&window, &Form1::unloaded, &app, &QApplication::quit, Qt::QueuedConnection);
     window.show();
-    return app.exec();
+    const int status = app.exec();
+    if (!sound.shutdown()) {
+        // The audio thread is stuck in a sound server that does not answer.
+        // End now: waiting could take forever, and the libraries' exit
+        // handlers would pull the audio system from under that thread.
+        std::fflush(nullptr);
+        std::_Exit(status);
+    }
+    return status;
 }

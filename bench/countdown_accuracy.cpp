@@ -2,8 +2,7 @@
 //
 // The real window runs on QtClock in a real event loop (offscreen unless
 // QT_QPA_PLATFORM says otherwise), with a silent sound player (or, with
-// --with-sound, the real one, whose audio output is fed from the same event
-// loop while there is an audio device). Each question
+// --with-sound, the program's own: the sound module on its audio thread). Each question
 // is started by clicking "Başlat"; every time the countdown label shows
 // "05".."00" the monotonic time since the click is taken and compared with
 // the schedule: "05" at 1000 ms, "04" at 2000 ms, ... "00" at 6000 ms. The
@@ -21,11 +20,11 @@
 #include <cstdio>
 #include <memory>
 
-#include "cueplayer.h"
 #include "designfonts.h"
 #include "form1.h"
 #include "qtplatform.h"
 #include "questionbank.h"
+#include "soundmodule.h"
 #include "stats.h"
 
 namespace {
@@ -88,9 +87,11 @@ int main(int argc, char *argv[])
 
     QtClock clock;
     SilentCuePlayer silent;
-    std::unique_ptr<AudioCuePlayer> real;
-    if (parser.isSet(withSoundOption))
-        real = std::make_unique<AudioCuePlayer>();
+    std::unique_ptr<ModuleCuePlayer> real;
+    if (parser.isSet(withSoundOption)) {
+        real = std::make_unique<ModuleCuePlayer>(QStringList{QStringLiteral(KORUBEL_SOUND_MODULE_PATH)});
+        real->load();
+    }
     CuePlayer &sound = real ? static_cast<CuePlayer &>(*real) : silent;
     MixingRandom random;
     CountingPrompt prompt;

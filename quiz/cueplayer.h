@@ -16,7 +16,11 @@ class QTimer;
 // closes the stream of the one before, which cuts it off. play() itself
 // only notes the cue: the stream starts as soon as the event loop runs,
 // so of cues played in one go only the last is heard. Without an audio
-// device nothing is heard and nothing waits or fails.
+// device nothing is heard and nothing fails.
+//
+// Making the player opens the audio device, and starting a stream talks to
+// the sound server, which can take any time: the program makes and uses it
+// only on the audio thread of ModuleCuePlayer (soundmodule.h).
 class AudioCuePlayer : public QObject, public CuePlayer
 {
     Q_OBJECT

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QObject>
 #include <QString>
 #include <QStringList>
 #include <memory>
@@ -13,6 +12,12 @@
 // mode, the one place that plays cues, so a start and the menu, the table
 // and the memorise pages map none of the audio libraries.
 //
+// Everything that talks to the sound system runs on one audio thread of
+// this player: loading the module, opening the audio device, starting and
+// stopping streams. The window's thread only hands cues over, so a sound
+// server that is slow, hung, killed or restarting never holds up the
+// window or the countdown.
+//
 // Without the module, or with one that does not load, nothing is heard and
 // nothing fails.
 class ModuleCuePlayer : public CuePlayer
@@ -20,17 +25,33 @@ class ModuleCuePlayer : public CuePlayer
 public:
     // The module files to try, in order; the first that loads is used.
     explicit ModuleCuePlayer(QStringList modulePaths);
+    // Stops the audio thread as shutdown() does.
     ~ModuleCuePlayer() override;
 
-    // Loads the module as soon as the event loop runs again, so the screen
-    // that asked for it is drawn first. Cues before that are not heard.
+    // Starts the audio thread, which loads the module and opens the audio
+    // device; returns at once. Cues played before that is done are heard
+    // once it is, if they are still fresh.
     void prepare() override;
+    // Hands the cue to the audio thread and returns at once. Only the
+    // newest cue waits there: it cuts off the one playing, and one that
+    // could not start within staleMs of being played is dropped rather
+    // than heard at the wrong moment.
     void play(Cue cue) override;
 
-    // Loads the module now (once; later calls return the first answer).
-    bool load();
-    bool isLoaded() const { return m_player != nullptr; }
-    QString loadedFrom() const { return m_loadedFrom; }
+    // Prepares and waits up to timeoutMs for the load to be tried; true if
+    // the module is loaded. For tools and tests; the program never waits.
+    bool load(int timeoutMs = 30000);
+    bool isLoaded() const;
+    QString loadedFrom() const;
+
+    // Ends the audio thread, waiting at most timeoutMs for it. False if it
+    // did not end (it is stuck in a sound server that does not answer): it
+    // is left to the end of the process, which must then end without
+    // waiting for it or running the libraries' exit handlers under it.
+    bool shutdown(int timeoutMs = kShutdownWaitMs);
+
+    static constexpr int kShutdownWaitMs = 300;
+    static constexpr int staleMs = 250;
 
     // Beside the executable (the build tree), then where the package puts it.
     static QStringList installedPaths();
@@ -40,9 +61,9 @@ public:
     using Factory = CuePlayer *(*)();
 
 private:
+    struct AudioThread;
     QStringList m_paths;
-    bool m_tried = false;
-    std::unique_ptr<CuePlayer> m_player;
-    QString m_loadedFrom;
-    QObject m_context; // ends a pending load when the player goes
+    // Shared with the audio thread, so a thread left stuck at shutdown
+    // still has everything it touches.
+    std::shared_ptr<AudioThread> m_audio;
 };

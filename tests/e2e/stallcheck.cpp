@@ -1,0 +1,175 @@
+// Plays questions through the real window, clock and sound module while a
+// 1 ms precise timer samples how late the window's event loop gets to it:
+// the longest stall of the window's thread over entering game mode, the
+// countdowns and leaving. Prints the figures; fails if a countdown value
+// came later than the tolerance after its due time, or the program could
+// not end at once.
+//
+// With hungServer, the sound server is a socket that takes the connection
+// and never answers, as an audio service that hangs does.
+#include "stallcheck.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+#include "designfonts.h"
+#include "form1.h"
+#include "qtplatform.h"
+#include "soundmodule.h"
+
+namespace {
+
+// Listens and never accepts: the client's connect() succeeds (the kernel
+// queues it) and then waits for an answer that never comes.
+int listenWithoutAnswering(const QString &path)
+{
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray name = QFile::encodeName(path);
+    if (fd < 0 || name.size() >= qsizetype(sizeof address.sun_path))
+        return -1;
+    std::copy(name.begin(), name.end(), address.sun_path);
+    if (::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) != 0 || ::listen(fd, 16) != 0) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+class GapSampler
+{
+public:
+    GapSampler()
+    {
+        m_timer.setTimerType(Qt::PreciseTimer);
+        QObject::connect(&m_timer, &QTimer::timeout, &m_timer, [this] {
+            const qint64 now = m_since.nsecsElapsed();
+            m_gapsUs.push_back((now - m_last) / 1000);
+            m_last = now;
+        });
+        m_since.start();
+        m_timer.start(1);
+    }
+    // The longest time between two samples, less the 1 ms period: how long
+    // the thread could not run its event loop.
+    double worstStallMs() const
+    {
+        const qint64 worst = m_gapsUs.empty() ? 0 : *std::max_element(m_gapsUs.begin(), m_gapsUs.end());
+        return std::max<qint64>(0, worst - 1000) / 1000.0;
+    }
+    size_t samples() const { return m_gapsUs.size(); }
+
+private:
+    QTimer m_timer;
+    QElapsedTimer m_since;
+    qint64 m_last = 0;
+    std::vector<qint64> m_gapsUs;
+};
+
+void runFor(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+class YesPrompt : public GameOverPrompt
+{
+public:
+    bool ask(QWidget *, const QString &, const QString &) override { return true; }
+};
+
+} // namespace
+
+int stallCheck(int argc, char **argv, bool hungServer, int questions, int toleranceMs)
+{
+    QTemporaryDir scratch;
+    int hungSocket = -1;
+    if (hungServer) {
+        const QString path = scratch.filePath(QStringLiteral("hung.sock"));
+        hungSocket = listenWithoutAnswering(path);
+        if (hungSocket < 0) {
+            std::fprintf(stderr, "cannot listen on %s\n", qPrintable(path));
+            return 2;
+        }
+        qputenv("PULSE_SERVER", QByteArray("unix:") + QFile::encodeName(path));
+    }
+
+    QApplication app(argc, argv);
+    prepareApplication(app);
+    QtClock clock;
+    ModuleCuePlayer sound({QStringLiteral(KORUBEL_SOUND_MODULE_PATH)});
+    MixingRandom random;
+    YesPrompt prompt;
+    Form1 window(Platform{clock, sound, random, prompt});
+    window.show();
+    runFor(300);
+
+    GapSampler sampler;
+    QElapsedTimer since;
+    since.start();
+    qint64 startedNs = 0;
+    double worstLateMs = 0;
+    int valuesSeen = 0;
+    QObject::connect(window.t, &Label::changed, &window, [&] {
+        const QString shown = window.t->caption();
+        if (shown.size() != 2)
+            return; // emptied for the next question, or on leaving
+        const int value = shown.toInt();
+        const double dueMs = (5 - value + 1) * 1000.0;
+        const double lateMs = (since.nsecsElapsed() - startedNs) / 1e6 - dueMs;
+        worstLateMs = std::max(worstLateMs, std::abs(lateMs));
+        ++valuesSeen;
+    });
+
+    window.oyn->click(); // the sound module loads on entering game mode
+    runFor(200);
+    for (int n = 0; n < questions; ++n) {
+        startedNs = since.nsecsElapsed();
+        window.s->click();
+        runFor(6500);
+    }
+    window.kpt->click();
+    runFor(500);
+
+    QElapsedTimer ending;
+    ending.start();
+    const bool ended = sound.shutdown();
+    const qint64 endMs = ending.elapsed();
+
+    std::printf("%s: %d question(s), %zu samples; worst stall of the window's thread %.1f ms; "
+                "countdown values %d/%d, worst off schedule %.1f ms; audio thread %s in %lld ms\n",
+                hungServer ? "hung sound server" : "sound server", questions, sampler.samples(),
+                sampler.worstStallMs(), valuesSeen, 6 * questions, worstLateMs,
+                ended ? "ended" : "left stuck", qint64(endMs));
+    int status = 0;
+    if (valuesSeen != 6 * questions || worstLateMs > toleranceMs) {
+        std::fprintf(stderr, "the countdown was not on schedule (tolerance %d ms)\n", toleranceMs);
+        status = 1;
+    }
+    if (endMs > 2 * ModuleCuePlayer::kShutdownWaitMs) {
+        std::fprintf(stderr, "ending the audio thread took %lld ms\n", qint64(endMs));
+        status = 1;
+    }
+    std::fflush(nullptr);
+    if (!ended)
+        std::_Exit(status); // as the program does: the stuck thread is not waited for
+    if (hungSocket >= 0)
+        ::close(hungSocket);
+    return status;
+}
