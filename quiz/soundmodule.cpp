@@ -85,7 +85,7 @@ void ModuleCuePlayer::AudioThread::playPending()
     const quint64 cue = pending.exchange(0);
     if (cue == 0 || !player)
         return;
-    if (steadyMs() - qint64(cue >> 3) > staleMs)
+    if (steadyMs() - qint64(cue >> 3) > kStaleMs)
         return; // the audio device took too long: this moment has passed
     player->play(Cue(int(cue & 7) - 1));
 }

@@ -34,7 +34,7 @@ public:
     void prepare() override;
     // Hands the cue to the audio thread and returns at once. Only the
     // newest cue waits there: it cuts off the one playing, and one that
-    // could not start within staleMs of being played is dropped rather
+    // could not start within kStaleMs of being played is dropped rather
     // than heard at the wrong moment.
     void play(Cue cue) override;
 
@@ -51,7 +51,7 @@ public:
     bool shutdown(int timeoutMs = kShutdownWaitMs);
 
     static constexpr int kShutdownWaitMs = 300;
-    static constexpr int staleMs = 250;
+    static constexpr int kStaleMs = 250;
 
     // Beside the executable (the build tree), then where the package puts it.
     static QStringList installedPaths();

@@ -6,10 +6,8 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QEventLoop>
 #include <QFile>
 #include <QTextStream>
-#include <QTimer>
 
 #include "cueplayer.h"
 #include "soundmodule.h"
@@ -39,27 +37,12 @@ private:
     QTextStream &m_log;
 };
 
-// Answers every game-over question with Yes, without showing a box.
-class YesPrompt : public GameOverPrompt
-{
-public:
-    bool ask(QWidget *, const QString &, const QString &) override { return true; }
-};
-
 // How long a cue's file plays, in ms (16-bit stereo at 44.1 kHz after a
 // 44-byte header, as the embedded cues are; near enough to space them).
 int cueMs(Cue cue)
 {
     const qint64 bytes = QFile(QLatin1String(AudioCuePlayer::resourceOf(cue))).size() - 44;
     return int(bytes * 1000 / (44100 * 4));
-}
-
-// Runs the event loop (timers, sound) for the given time.
-void runFor(int ms)
-{
-    QEventLoop loop;
-    QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
-    loop.exec();
 }
 
 } // namespace

@@ -1,11 +1,13 @@
 #pragma once
 
+#include <QEventLoop>
+#include <QTimer>
 #include <array>
 
 #include "platform.h"
 
-// Shared by the two halves of the sound check: the script that plays the
-// cues and the analysis of what the sound server recorded.
+// Shared by the parts of the sound check: the script that plays the cues,
+// the analysis of what the sound server recorded, and the stall check.
 
 inline constexpr std::array<Cue, 4> allCues{Cue::Question, Cue::Tick, Cue::Correct, Cue::Wrong};
 // Silence between two scenarios, so their sounds cannot run together.
@@ -22,4 +24,19 @@ inline const char *cueName(Cue cue)
     case Cue::Wrong: return "Wrong";
     }
     return "?";
+}
+
+// Answers every game-over question with Yes, without showing a box.
+class YesPrompt : public GameOverPrompt
+{
+public:
+    bool ask(QWidget *, const QString &, const QString &) override { return true; }
+};
+
+// Runs the event loop (timers, sound) for the given time.
+inline void runFor(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    loop.exec();
 }

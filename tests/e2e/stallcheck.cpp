@@ -12,7 +12,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QEventLoop>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -29,6 +28,7 @@
 #include "designfonts.h"
 #include "form1.h"
 #include "qtplatform.h"
+#include "soundcheck.h"
 #include "soundmodule.h"
 
 namespace {
@@ -92,19 +92,6 @@ private:
     qint64 m_worstUs = 0;
     qint64 m_worstAtMs = 0;
     std::vector<qint64> m_gapsUs;
-};
-
-void runFor(int ms)
-{
-    QEventLoop loop;
-    QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
-class YesPrompt : public GameOverPrompt
-{
-public:
-    bool ask(QWidget *, const QString &, const QString &) override { return true; }
 };
 
 } // namespace
