@@ -20,12 +20,12 @@
 #include <cstdio>
 #include <memory>
 
-#include "designfonts.h"
-#include "form1.h"
-#include "qtplatform.h"
-#include "questionbank.h"
-#include "soundmodule.h"
-#include "stats.h"
+#include "bench/stats.h"
+#include "quiz/questionbank.h"
+#include "quiz/soundmodule.h"
+#include "shell/designfonts.h"
+#include "shell/form1.h"
+#include "shell/qtplatform.h"
 
 namespace {
 
@@ -48,12 +48,12 @@ public:
     int shown = 0;
 };
 
-constexpr int kStages = 6;
+constexpr int kStages = int(quiz::kCountdownStages);
 
 int stageOf(const QString &caption)
 {
     for (int k = 0; k < kStages; ++k) {
-        if (caption == QLatin1String(quiz::kCountdownValues[k]))
+        if (caption == QLatin1String(quiz::kCountdown[k].shows))
             return k;
     }
     return -1;
@@ -176,7 +176,7 @@ int main(int argc, char *argv[])
             added.push_back(errors[size_t(k)][q] - (k > 0 ? errors[size_t(k - 1)][q] : 0.0));
         }
         all.insert(all.end(), absolute.begin(), absolute.end());
-        std::printf("%-6s %8d %12.3f %12.3f %+12.3f %+12.3f\n", quiz::kCountdownValues[k], 1000 * (k + 1),
+        std::printf("%-6s %8d %12.3f %12.3f %+12.3f %+12.3f\n", quiz::kCountdown[k].shows, 1000 * (k + 1),
                     bench::median(absolute), bench::maximum(absolute), bench::mean(errors[size_t(k)]),
                     bench::mean(added));
     }

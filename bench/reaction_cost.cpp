@@ -24,11 +24,11 @@
 #include <cstdio>
 #include <functional>
 
-#include "designfonts.h"
-#include "fakeplatform.h"
-#include "form1.h"
-#include "soundmodule.h"
-#include "stats.h"
+#include "bench/stats.h"
+#include "quiz/soundmodule.h"
+#include "shell/designfonts.h"
+#include "shell/form1.h"
+#include "tests/support/fakeplatform.h"
 
 namespace {
 

@@ -1,35 +1,36 @@
 // The countdown: six one-shot stage timers chained through the change
 // reaction of t, the timeout charge, and grading a correct answer.
-#include "form1.h"
-#include "numbertext.h"
-#include "questionbank.h"
+#include "quiz/questionbank.h"
+#include "shell/form1.h"
+#include "shell/numbertext.h"
 
-void Form1::Timer8_Timer() { t->setCaption(QStringLiteral("05")); }
-void Form1::Timer7_Timer() { t->setCaption(QStringLiteral("04")); }
-void Form1::Timer1_Timer() { t->setCaption(QStringLiteral("03")); }
-void Form1::Timer2_Timer() { t->setCaption(QStringLiteral("02")); }
-void Form1::Timer3_Timer() { t->setCaption(QStringLiteral("01")); }
-void Form1::Timer4_Timer() { t->setCaption(QStringLiteral("00")); }
+static_assert(quiz::kCountdownStages == std::tuple_size_v<decltype(Form1::stageTimers)>,
+              "one stage timer for every countdown stage");
+
+// Each stage timer writes its stage's value.
+void Form1::showStage(size_t stage) { t->setCaption(QLatin1String(quiz::kCountdown[stage].shows)); }
+void Form1::Timer8_Timer() { showStage(0); }
+void Form1::Timer7_Timer() { showStage(1); }
+void Form1::Timer1_Timer() { showStage(2); }
+void Form1::Timer2_Timer() { showStage(3); }
+void Form1::Timer3_Timer() { showStage(4); }
+void Form1::Timer4_Timer() { showStage(5); }
 
 void Form1::t_Change()
 {
     // Each stage stops the timer that wrote it and arms the next one.
-    struct Stage { const char *shows; Timer *current; Timer *next; };
-    const Stage stages[] = {
-        {"05", Timer8, Timer7}, {"04", Timer7, Timer1}, {"03", Timer1, Timer2},
-        {"02", Timer2, Timer3}, {"01", Timer3, Timer4},
-    };
     const QString shown = t->caption();
-    for (const Stage &stage : stages) {
-        if (shown == QLatin1String(stage.shows)) {
-            stage.next->setInterval(1000);
-            stage.current->setInterval(0);
-            stage.next->setEnabled(true);
+    const size_t last = quiz::kCountdownStages - 1;
+    for (size_t stage = 0; stage < last; ++stage) {
+        if (shown == QLatin1String(quiz::kCountdown[stage].shows)) {
+            stageTimers[stage + 1]->setInterval(1000);
+            stageTimers[stage]->setInterval(0);
+            stageTimers[stage + 1]->setEnabled(true);
             m_platform.sound.play(Cue::Tick);
         }
     }
-    if (shown == QLatin1String("00")) {
-        Timer4->setInterval(0);
+    if (shown == QLatin1String(quiz::kCountdown[last].shows)) {
+        stageTimers[last]->setInterval(0);
         Text1->setEnabled(false);
         for (Button *key : keypad)
             key->setEnabled(false);
@@ -38,7 +39,7 @@ void Form1::t_Change()
 
     // The charge reads both captions afresh: only an unanswered question
     // that reached "00" costs points, and only once.
-    if (t->caption() == QLatin1String("00") && d->caption().isEmpty()) {
+    if (t->caption() == QLatin1String(quiz::kCountdown[last].shows) && d->caption().isEmpty()) {
         d->setCaption(QStringLiteral("Yanlış Cevap"));
         pn->setCaption(QStringLiteral("-10 Puan"));
         ynl->setCaption(addToNumberText(ynl->caption(), 1));
@@ -55,7 +56,7 @@ void Form1::d_Change()
     // "Doğru Cevap" grades; the flash captions are other texts.
     const auto graded = [this] { return d->caption() == QStringLiteral("Doğru Cevap"); };
     if (graded()) {
-        for (Timer *stage : {Timer1, Timer2, Timer3, Timer4, Timer7, Timer8})
+        for (Timer *stage : stageTimers)
             stage->setEnabled(false);
         dgr->setCaption(addToNumberText(dgr->caption(), 1));
     }
@@ -67,4 +68,13 @@ void Form1::d_Change()
     }
     if (graded())
         Timer5->setEnabled(true);
+}
+
+// Leaving the game or closing the window: no stage and no flash may tick on.
+void Form1::stopCountdownAndFlash()
+{
+    for (Timer *stage : stageTimers)
+        stage->setEnabled(false);
+    Timer5->setEnabled(false);
+    Timer6->setEnabled(false);
 }

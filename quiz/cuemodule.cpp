@@ -1,6 +1,6 @@
 // The sound module's one entry point: the program resolves it by name
 // after loading the module (see soundmodule.h).
-#include "cueplayer.h"
+#include "quiz/cueplayer.h"
 
 extern "C" Q_DECL_EXPORT CuePlayer *korubel_create_cue_player()
 {

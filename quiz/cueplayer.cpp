@@ -1,4 +1,4 @@
-#include "cueplayer.h"
+#include "quiz/cueplayer.h"
 
 #include <QAudioDevice>
 #include <QAudioSink>

@@ -5,7 +5,7 @@
 #include <QObject>
 #include <array>
 
-#include "platform.h"
+#include "shell/platform.h"
 
 class QAudioSink;
 class QTimer;

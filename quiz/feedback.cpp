@@ -1,6 +1,6 @@
 // The flash after a correct answer, the two counters' cues and game over.
-#include "colours.h"
-#include "form1.h"
+#include "shell/colours.h"
+#include "shell/form1.h"
 
 void Form1::Timer5_Timer()
 {

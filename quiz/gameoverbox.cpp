@@ -1,4 +1,4 @@
-#include "gameoverbox.h"
+#include "quiz/gameoverbox.h"
 
 #include <QAbstractButton>
 #include <QMessageBox>

@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "platform.h"
+#include "shell/platform.h"
 
 class QMessageBox;
 

@@ -1,6 +1,4 @@
-#include "questionbank.h"
-
-#include "form1.h"
+#include "quiz/questionbank.h"
 
 namespace quiz {
 
@@ -23,21 +21,10 @@ std::optional<Question> questionFor(const QString &indexText)
 
 std::optional<int> pointsFor(const QString &countdown)
 {
-    static const struct { const char *shows; int points; } table[] = {
-        {"05", 50}, {"04", 40}, {"03", 30}, {"02", 20}, {"01", 10},
-    };
-    for (const auto &row : table)
-        if (countdown == QLatin1String(row.shows))
-            return row.points;
+    for (const CountdownStage &stage : kCountdown)
+        if (stage.points > 0 && countdown == QLatin1String(stage.shows))
+            return stage.points;
     return std::nullopt;
 }
 
 } // namespace quiz
-
-void Form1::c_Change()
-{
-    if (const auto question = quiz::questionFor(c->text())) {
-        a->setCaption(question->caption);
-        l->setText(question->answer);
-    }
-}

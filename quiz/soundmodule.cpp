@@ -1,4 +1,4 @@
-#include "soundmodule.h"
+#include "quiz/soundmodule.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>

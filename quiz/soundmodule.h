@@ -4,7 +4,7 @@
 #include <QStringList>
 #include <memory>
 
-#include "platform.h"
+#include "shell/platform.h"
 
 // The audio player lives in a module of its own (a shared library loaded
 // at run time) together with Qt Multimedia and the sound server's client

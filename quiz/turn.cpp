@@ -1,15 +1,16 @@
 // Starting a question and taking the answer.
 #include <cmath>
 
-#include "colours.h"
-#include "form1.h"
+#include "quiz/questionbank.h"
+#include "shell/colours.h"
+#include "shell/form1.h"
 
 void Form1::s_Click()
 {
     // A start abandons any question still counting down: every stage timer
     // is disarmed first, so the new question gets its full five seconds and
     // the old one is not charged.
-    for (Timer *stage : {Timer7, Timer1, Timer2, Timer3, Timer4})
+    for (Timer *stage : stageTimers)
         stage->setInterval(0);
 
     m_platform.sound.play(Cue::Question);
@@ -39,6 +40,15 @@ void Form1::s_Click()
     // A flash may have left the text white: a following "Yanlış Cevap"
     // would be unreadable on light green.
     d->setForeColor(colour::red);
+}
+
+// The question index in c picks the question and its answer.
+void Form1::c_Change()
+{
+    if (const auto question = quiz::questionFor(c->text())) {
+        a->setCaption(question->caption);
+        l->setText(question->answer);
+    }
 }
 
 int Form1::drawQuestionIndex()

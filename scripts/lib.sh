@@ -1,4 +1,4 @@
-# Shared by scripts/play and scripts/test: install what is missing, build.
+# Shared by every script: install what is missing with apt, build.
 # Sourced, not run.
 
 repo_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -24,8 +24,11 @@ ensure_packages() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
+# build_game [CMAKE_OPTION...]: configures and builds the game in build_dir.
+# Every option is set on each run, so what one script turned on does not
+# linger for the next; options given win over these defaults.
 build_game() {
-    local type=${1:-RelWithDebInfo}
-    cmake -S "$repo_root" -B "$build_dir" -DCMAKE_BUILD_TYPE="$type" >/dev/null
+    cmake -S "$repo_root" -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DBUILD_TESTING=ON -DKORUBEL_BENCHMARKS=OFF "$@" >/dev/null
     cmake --build "$build_dir" -j "$(nproc)"
 }

@@ -8,8 +8,8 @@
 #include <QPushButton>
 #include <memory>
 
-#include "designfonts.h"
-#include "platform.h"
+#include "shell/designfonts.h"
+#include "shell/platform.h"
 
 // Thin controls over Qt widgets. They keep the rules the game's reaction
 // chains rely on:
@@ -18,6 +18,14 @@
 //  - a text field's change reaction runs only when its text really changes
 //    (QLineEdit's textChanged), and program-set text is cut to maxLength;
 //  - a timer ticks every interval while enabled with a non-zero interval.
+
+// A form of the game: a window with a title bar and a close box only.
+inline constexpr Qt::WindowFlags kFormFlags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                                              | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
+
+// Gives a form its name and title, a fixed size, the design's default font
+// (MS Sans Serif 8.25 pt) and a solid back colour.
+void setUpForm(QWidget *form, const char *name, const QString &title, QSize size, const QColor &backColor);
 
 class Label : public QLabel
 {

@@ -1,4 +1,4 @@
-#include "designfonts.h"
+#include "shell/designfonts.h"
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -6,7 +6,7 @@
 #include <cmath>
 #include <dlfcn.h>
 
-#include "embedded.h"
+#include "shell/embedded.h"
 
 QString familyOf(Face face)
 {

@@ -1,13 +1,13 @@
-#include "form1.h"
+#include "shell/form1.h"
 
 #include <QCloseEvent>
 #include <QIcon>
 #include <QKeyEvent>
 
-#include "colours.h"
-#include "frmabout.h"
-#include "rawimage.h"
-#include "tables.h"
+#include "shell/colours.h"
+#include "shell/frmabout.h"
+#include "shell/rawimage.h"
+#include "study/tables.h"
 
 namespace {
 
@@ -57,24 +57,15 @@ ListBox *makeList(QWidget *parent, const char *name, int table, QRect rect, cons
 } // namespace
 
 Form1::Form1(const Platform &platform, QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                          | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+    : QWidget(parent, kFormFlags)
     , m_platform(platform)
 {
-    registerBundledFonts();
-    setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Korubel Oyunu"));
+    setUpForm(this, "Form1", QStringLiteral("Korubel Oyunu"), {521, 471}, colour::lightGreen);
     QIcon icon;
     // The sizes a title bar and a task bar ask for.
     for (int size : {16, 32, 48})
         icon.addPixmap(QPixmap::fromImage(rawimage::fromResource(QStringLiteral(":/images/korubel-%1.argb").arg(size))));
     setWindowIcon(icon);
-    setFixedSize(521, 471);
-    setFont(designFont(Face::SansSerif, 8.25));
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, colour::lightGreen);
-    setPalette(pal);
-    setAutoFillBackground(true);
 
     buildMenuAndViews();
     buildGamePanel();
@@ -215,18 +206,20 @@ void Form1::buildGamePanel()
     }
     keypad = {a1, a2, a3, a4, a5, a6, a7, a8, a9, a0};
 
-    Timer8 = new Timer(m_platform.clock, false, 0, this);
-    Timer7 = new Timer(m_platform.clock, true, 0, this);
-    Timer1 = new Timer(m_platform.clock, true, 0, this);
-    Timer2 = new Timer(m_platform.clock, true, 0, this);
-    Timer3 = new Timer(m_platform.clock, true, 0, this);
-    Timer4 = new Timer(m_platform.clock, true, 0, this);
-    Timer5 = new Timer(m_platform.clock, false, 500, this);
-    Timer6 = new Timer(m_platform.clock, false, 500, this);
-    const char *const timerNames[] = {"Timer1", "Timer2", "Timer3", "Timer4", "Timer5", "Timer6", "Timer7", "Timer8"};
-    Timer *timers[] = {Timer1, Timer2, Timer3, Timer4, Timer5, Timer6, Timer7, Timer8};
-    for (int n = 0; n < 8; ++n)
-        timers[n]->setObjectName(QLatin1String(timerNames[n]));
+    const auto makeTimer = [this](const char *name, bool enabled, int intervalMs) {
+        auto *timer = new Timer(m_platform.clock, enabled, intervalMs, this);
+        timer->setObjectName(QLatin1String(name));
+        return timer;
+    };
+    Timer8 = makeTimer("Timer8", false, 0);
+    Timer7 = makeTimer("Timer7", true, 0);
+    Timer1 = makeTimer("Timer1", true, 0);
+    Timer2 = makeTimer("Timer2", true, 0);
+    Timer3 = makeTimer("Timer3", true, 0);
+    Timer4 = makeTimer("Timer4", true, 0);
+    Timer5 = makeTimer("Timer5", false, 500);
+    Timer6 = makeTimer("Timer6", false, 500);
+    stageTimers = {Timer8, Timer7, Timer1, Timer2, Timer3, Timer4};
 }
 
 void Form1::describeForScreenReaders()
@@ -341,8 +334,7 @@ void Form1::unload()
         return;
     m_unloaded = true;
     // Nothing of the game may run once the window is gone.
-    for (Timer *timer : {Timer1, Timer2, Timer3, Timer4, Timer5, Timer6, Timer7, Timer8})
-        timer->setEnabled(false);
+    stopCountdownAndFlash();
     delete frmAbout;
     hide();
     Q_EMIT unloaded();

@@ -4,9 +4,9 @@
 #include <QWidget>
 #include <array>
 
-#include "controls.h"
-#include "frmabout.h"
-#include "platform.h"
+#include "shell/controls.h"
+#include "shell/frmabout.h"
+#include "shell/platform.h"
 
 // The main window. It owns every control by name; the controls are the
 // game's state. Its handlers are defined beside the subsystem they belong
@@ -50,6 +50,7 @@ public:
     Button *a0, *a1, *a2, *a3, *a4, *a5, *a6, *a7, *a8, *a9;
     Label *Label2, *dgr, *Label4, *ynl, *Label5, *puan;
     Timer *Timer1, *Timer2, *Timer3, *Timer4, *Timer5, *Timer6, *Timer7, *Timer8;
+    std::array<Timer *, 6> stageTimers;    // Timer8, Timer7, Timer1..Timer4: the countdown's stages, in the order they run
 
 Q_SIGNALS:
     // Emitted once, when the window closes for good: the program ends.
@@ -71,14 +72,13 @@ private:
     // Start and exit (shell/form1.cpp).
     void Form_Load();
     void cks_Click();
-    // Screens (shell/screens.cpp).
+    // Screens and the how-to-play window (shell/screens.cpp).
     void oyn_Click();
     void kpt_Click();
-    // How-to-play window (shell/frmabout.cpp).
     void hknd_Click();
     void Label8_Click();
 
-    // Quiz (quiz/).
+    // Quiz (quiz/turn.cpp, countdown.cpp, feedback.cpp).
     void c_Change();
     void s_Click();
     void a0_Click();
@@ -100,6 +100,8 @@ private:
     void Timer2_Timer();
     void Timer3_Timer();
     void Timer4_Timer();
+    void showStage(size_t stage);
+    void stopCountdownAndFlash();
     void t_Change();
     void d_Change();
     void Timer5_Timer();
@@ -108,12 +110,13 @@ private:
     void ynl_Change();
     int drawQuestionIndex();
 
-    // Study (study/).
+    // Study (study/wholetable.cpp, memorise.cpp).
     void tm_Click();
     void tbl_Click();
     void g_Click();
     void i_Click();
     void no_Change();
+    void closeMemorisePages();
 
     Platform m_platform;
     QPointer<FrmAbout> frmAbout;

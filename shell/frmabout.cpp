@@ -1,7 +1,6 @@
-#include "frmabout.h"
+#include "shell/frmabout.h"
 
-#include "colours.h"
-#include "form1.h"
+#include "shell/colours.h"
 
 namespace {
 
@@ -25,18 +24,9 @@ const QString FrmAbout::rulesText = QStringLiteral(
     "Eğer cevabı 5 saniye bitene kadar yazamazsanız 10 puanınız silinir. ");
 
 FrmAbout::FrmAbout()
-    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                           | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+    : QWidget(nullptr, kFormFlags)
 {
-    registerBundledFonts();
-    setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("Nasıl Oynanır"));
-    setFixedSize(607, 417);
-    setFont(designFont(Face::SansSerif, 8.25));
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, colour::pink);
-    setPalette(pal);
-    setAutoFillBackground(true);
+    setUpForm(this, "frmAbout", QStringLiteral("Nasıl Oynanır"), {607, 417}, colour::pink);
     setFocusPolicy(Qt::NoFocus);
 
     lblTitle = makeLabel(this, "lblTitle", {70, 16, 467, 48}, QStringLiteral("Korubel Oyunu"),
@@ -66,28 +56,4 @@ void FrmAbout::Label1_Click()
 {
     // Hidden, not destroyed: the next opening shows it where it was.
     hide();
-}
-
-void Form1::openAbout()
-{
-    if (!frmAbout) {
-        frmAbout = new FrmAbout();
-        frmAbout->setAttribute(Qt::WA_DeleteOnClose);
-        // Created at a fixed place on the screen, not where the window
-        // system would put it.
-        frmAbout->setGeometry(156, 129, 607, 417);
-    }
-    frmAbout->show();
-    frmAbout->raise();
-}
-
-void Form1::hknd_Click()
-{
-    p1->hide();
-    openAbout();
-}
-
-void Form1::Label8_Click()
-{
-    openAbout();
 }

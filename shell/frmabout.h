@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include "controls.h"
+#include "shell/controls.h"
 
 // The how-to-play window: title, version, the rules of scoring, a contact
 // line and "Kapat". It has no owner and is not modal; the game goes on

@@ -1,4 +1,4 @@
-#include "numbertext.h"
+#include "shell/numbertext.h"
 
 #include <QLocale>
 #include <cmath>

@@ -38,6 +38,18 @@ public:
 
 enum class Cue { Question, Tick, Correct, Wrong };
 
+// A cue's name in logs and test reports.
+inline const char *cueName(Cue cue)
+{
+    switch (cue) {
+    case Cue::Question: return "question";
+    case Cue::Tick: return "tick";
+    case Cue::Correct: return "correct";
+    case Cue::Wrong: return "wrong";
+    }
+    return "?";
+}
+
 class CuePlayer
 {
 public:

@@ -1,4 +1,4 @@
-#include "qtplatform.h"
+#include "shell/qtplatform.h"
 
 #include <QTime>
 #include <algorithm>

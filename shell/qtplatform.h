@@ -4,8 +4,8 @@
 #include <QTimer>
 #include <random>
 
-#include "platform.h"
-#include "scheduledclock.h"
+#include "shell/platform.h"
+#include "shell/scheduledclock.h"
 
 // The real clock: the schedule of every timer, woken by one precise
 // QTimer armed for the earliest due time. When it wakes, every tick due by

@@ -4,7 +4,7 @@
 #include <QImage>
 #include <QtEndian>
 
-#include "embedded.h"
+#include "shell/embedded.h"
 
 // The pictures are embedded as raw pixels rather than as JPEG or PNG: the
 // program then shows them straight from its own read-only data, without

@@ -1,4 +1,4 @@
-#include "scheduledclock.h"
+#include "shell/scheduledclock.h"
 
 #include <algorithm>
 

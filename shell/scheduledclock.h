@@ -4,7 +4,7 @@
 #include <optional>
 #include <vector>
 
-#include "platform.h"
+#include "shell/platform.h"
 
 class ScheduledTimer;
 

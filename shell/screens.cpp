@@ -1,9 +1,10 @@
 // Entering and leaving game mode. A screen is nothing but the controls
 // that are visible and enabled, so each handler sets a fixed list of them
 // in a fixed order; the order matters because some assignments run change
-// reactions on the way.
-#include "colours.h"
-#include "form1.h"
+// reactions on the way. The how-to-play window opens from the menu and
+// from the game panel.
+#include "shell/colours.h"
+#include "shell/form1.h"
 
 void Form1::oyn_Click()
 {
@@ -18,11 +19,7 @@ void Form1::oyn_Click()
     kpt->show();
     for (ListBox *list : wholeTableLists)
         list->hide();
-    g->hide();
-    i->hide();
-    no->setText(QString());
-    for (ListBox *list : memoriseLists)
-        list->hide();
+    closeMemorisePages();
     s->setDefault(true);
     s->show();
     s->setFocus();
@@ -32,10 +29,7 @@ void Form1::kpt_Click()
 {
     // Leaving the game ends its activity: a running countdown is not
     // charged behind the hidden panel, and the flash stops with its look.
-    for (Timer *stage : {Timer1, Timer2, Timer3, Timer4, Timer7, Timer8})
-        stage->setEnabled(false);
-    Timer5->setEnabled(false);
-    Timer6->setEnabled(false);
+    stopCountdownAndFlash();
     d->setBackColor(colour::lightGreen);
     d->setForeColor(colour::red);
 
@@ -61,4 +55,28 @@ void Form1::kpt_Click()
     d->setCaption(QString());
     pn->setCaption(QString());
     p1->show();
+}
+
+void Form1::openAbout()
+{
+    if (!frmAbout) {
+        frmAbout = new FrmAbout();
+        frmAbout->setAttribute(Qt::WA_DeleteOnClose);
+        // Created at a fixed place on the screen, not where the window
+        // system would put it.
+        frmAbout->setGeometry(156, 129, 607, 417);
+    }
+    frmAbout->show();
+    frmAbout->raise();
+}
+
+void Form1::hknd_Click()
+{
+    p1->hide();
+    openAbout();
+}
+
+void Form1::Label8_Click()
+{
+    openAbout();
 }

@@ -1,9 +1,9 @@
 // The memorise pages: one table a page, with a story and facts beside it.
 // The page number lives in the hidden field no; its change reaction shows
 // the page, the buttons only step the number.
-#include "form1.h"
-#include "numbertext.h"
-#include "pagetable.h"
+#include "shell/form1.h"
+#include "shell/numbertext.h"
+#include "study/pagetable.h"
 
 void Form1::tbl_Click()
 {
@@ -18,6 +18,17 @@ void Form1::tbl_Click()
         list->hide();
     Label6->show();
     Label7->show();
+}
+
+// Leaving the pages, for the whole table or for the game: the buttons go,
+// the page number empties (its reaction shows no page), no list stays.
+void Form1::closeMemorisePages()
+{
+    g->hide();
+    i->hide();
+    no->setText(QString());
+    for (ListBox *list : memoriseLists)
+        list->hide();
 }
 
 void Form1::g_Click()

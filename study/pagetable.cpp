@@ -1,8 +1,8 @@
-#include "pagetable.h"
+#include "study/pagetable.h"
 
 #include <array>
 
-#include "pagetexts.h"
+#include "study/pagetexts.h"
 
 namespace study {
 

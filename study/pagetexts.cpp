@@ -2,7 +2,7 @@
 // Left: a short joke or anecdote; right: a few facts or sayings, with
 // several items separated by " *** ". Every text is sized to fit its
 // label, so keep the character counts when editing.
-#include "pagetexts.h"
+#include "study/pagetexts.h"
 
 namespace study {
 

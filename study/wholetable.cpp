@@ -1,5 +1,5 @@
 // The view of all ten tables at once.
-#include "form1.h"
+#include "shell/form1.h"
 
 void Form1::tm_Click()
 {
@@ -8,11 +8,7 @@ void Form1::tm_Click()
     Label7->hide();
     tbl->show();
     tm->hide();
-    g->hide();
-    i->hide();
-    no->setText(QString());
-    for (ListBox *list : memoriseLists)
-        list->hide();
+    closeMemorisePages();
     for (ListBox *list : wholeTableLists)
         list->show();
 }

@@ -2,12 +2,12 @@
 // "Kapat" and reopened where it was, destroyed by its close box.
 #include <QtTest>
 
-#include "colours.h"
-#include "designfonts.h"
-#include "fakegame.h"
-#include "form1.h"
-#include "frmabout.h"
-#include "glyphs.h"
+#include "shell/colours.h"
+#include "shell/designfonts.h"
+#include "shell/form1.h"
+#include "shell/frmabout.h"
+#include "tests/support/fakegame.h"
+#include "tests/support/glyphs.h"
 
 class TestAbout : public QObject
 {

@@ -4,9 +4,9 @@
 #include <QAccessible>
 #include <QtTest>
 
-#include "designfonts.h"
-#include "fakeplatform.h"
-#include "form1.h"
+#include "shell/designfonts.h"
+#include "shell/form1.h"
+#include "tests/support/fakeplatform.h"
 
 class TestAccessibility : public QObject
 {

@@ -2,11 +2,11 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-#include "controls.h"
-#include "fakeplatform.h"
-#include "numbertext.h"
-#include "qtplatform.h"
-#include "rawimage.h"
+#include "shell/controls.h"
+#include "shell/numbertext.h"
+#include "shell/qtplatform.h"
+#include "shell/rawimage.h"
+#include "tests/support/fakeplatform.h"
 
 class TestControls : public QObject
 {

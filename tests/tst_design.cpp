@@ -6,13 +6,13 @@
 #include <QRawFont>
 #include <QtTest>
 
-#include "colours.h"
-#include "designfonts.h"
-#include "fakeplatform.h"
-#include "form1.h"
-#include "frmabout.h"
-#include "glyphs.h"
-#include "tables.h"
+#include "shell/colours.h"
+#include "shell/designfonts.h"
+#include "shell/form1.h"
+#include "shell/frmabout.h"
+#include "study/tables.h"
+#include "tests/support/fakeplatform.h"
+#include "tests/support/glyphs.h"
 
 namespace {
 

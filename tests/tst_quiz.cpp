@@ -5,11 +5,11 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-#include "colours.h"
-#include "designfonts.h"
-#include "fakegame.h"
-#include "form1.h"
-#include "questionbank.h"
+#include "quiz/questionbank.h"
+#include "shell/colours.h"
+#include "shell/designfonts.h"
+#include "shell/form1.h"
+#include "tests/support/fakegame.h"
 
 class TestQuiz : public QObject
 {

@@ -2,9 +2,9 @@
 // and disables, checked after every transition of the menu.
 #include <QtTest>
 
-#include "designfonts.h"
-#include "fakegame.h"
-#include "form1.h"
+#include "shell/designfonts.h"
+#include "shell/form1.h"
+#include "tests/support/fakegame.h"
 
 namespace {
 

@@ -2,11 +2,11 @@
 // "Geri" and "İleri", and what an empty or odd page number does.
 #include <QtTest>
 
-#include "designfonts.h"
-#include "fakegame.h"
-#include "form1.h"
-#include "glyphs.h"
-#include "pagetable.h"
+#include "shell/designfonts.h"
+#include "shell/form1.h"
+#include "study/pagetable.h"
+#include "tests/support/fakegame.h"
+#include "tests/support/glyphs.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 // plays at full volume comes out as the very samples of its WAV file. So
 // sounds are found with a plain level threshold, and each one is compared
 // with the cue it should be by correlation and by subtracting the cue.
-#include "analysis.h"
+#include "tests/e2e/analysis.h"
 
 #include <QFile>
 #include <QStringList>
@@ -15,8 +15,8 @@
 #include <optional>
 #include <vector>
 
-#include "cueplayer.h"
-#include "soundcheck.h"
+#include "quiz/cueplayer.h"
+#include "tests/e2e/soundcheck.h"
 
 namespace {
 
@@ -148,31 +148,16 @@ std::optional<Reference> loadReference(Cue cue, QString *why)
         *why = QStringLiteral("cannot open %1").arg(file.fileName());
         return std::nullopt;
     }
-    const QByteArray wav = file.readAll();
-    const auto u16 = [&](int at) { return quint16(uchar(wav[at]) | uchar(wav[at + 1]) << 8); };
-    const auto u32 = [&](int at) { return quint32(u16(at)) | quint32(u16(at + 2)) << 16; };
-    if (wav.size() < 12 || !wav.startsWith("RIFF") || wav.mid(8, 4) != "WAVE") {
-        *why = QStringLiteral("%1 is not a WAV file").arg(file.fileName());
+    QAudioFormat format;
+    QByteArray data;
+    if (!AudioCuePlayer::decodeWav(file.readAll(), &format, &data)) {
+        *why = QStringLiteral("%1 is not a 16-bit PCM WAV file").arg(file.fileName());
         return std::nullopt;
     }
-    int channels = 0, rate = 0, bits = 0, format = 0;
-    QByteArray data;
-    for (int at = 12; at + 8 <= wav.size();) {
-        const QByteArray id = wav.mid(at, 4);
-        const int size = int(u32(at + 4));
-        if (id == "fmt " && size >= 16) {
-            format = u16(at + 8);
-            channels = u16(at + 10);
-            rate = int(u32(at + 12));
-            bits = u16(at + 22);
-        } else if (id == "data") {
-            data = wav.mid(at + 8, size);
-        }
-        at += 8 + size + (size & 1);
-    }
-    if (format != 1 || channels != channelCount || rate != sampleRate || bits != 16 || data.isEmpty()) {
-        *why = QStringLiteral("%1: %2 Hz, %3 channels, %4 bits (format %5); the check records %6 Hz, %7 channels, 16 bits")
-                   .arg(file.fileName()).arg(rate).arg(channels).arg(bits).arg(format).arg(sampleRate).arg(channelCount);
+    if (format.channelCount() != channelCount || format.sampleRate() != sampleRate) {
+        *why = QStringLiteral("%1: %2 Hz, %3 channels; the check records %4 Hz, %5 channels")
+                   .arg(file.fileName()).arg(format.sampleRate()).arg(format.channelCount())
+                   .arg(sampleRate).arg(channelCount);
         return std::nullopt;
     }
     Reference ref;

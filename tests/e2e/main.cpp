@@ -6,9 +6,9 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "analysis.h"
-#include "playscript.h"
-#include "stallcheck.h"
+#include "tests/e2e/analysis.h"
+#include "tests/e2e/playscript.h"
+#include "tests/e2e/stallcheck.h"
 
 static int usage(const char *name)
 {

@@ -2,19 +2,19 @@
 // recorder captures the sound server's output. Every play() call is written
 // to the event log with its time, so the analysis can tell which sound in
 // the recording belongs to which call.
-#include "playscript.h"
+#include "tests/e2e/playscript.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTextStream>
 
-#include "cueplayer.h"
-#include "soundmodule.h"
-#include "designfonts.h"
-#include "form1.h"
-#include "qtplatform.h"
-#include "soundcheck.h"
+#include "quiz/cueplayer.h"
+#include "quiz/soundmodule.h"
+#include "shell/designfonts.h"
+#include "shell/form1.h"
+#include "shell/qtplatform.h"
+#include "tests/e2e/soundcheck.h"
 
 namespace {
 

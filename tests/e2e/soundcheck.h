@@ -4,7 +4,7 @@
 #include <QTimer>
 #include <array>
 
-#include "platform.h"
+#include "shell/platform.h"
 
 // Shared by the parts of the sound check: the script that plays the cues,
 // the analysis of what the sound server recorded, and the stall check.
@@ -14,17 +14,6 @@ inline constexpr std::array<Cue, 4> allCues{Cue::Question, Cue::Tick, Cue::Corre
 inline constexpr int gapMs = 1500;
 // How long the correct cue plays before the wrong cue cuts it off.
 inline constexpr int cutDelayMs = 100;
-
-inline const char *cueName(Cue cue)
-{
-    switch (cue) {
-    case Cue::Question: return "Question";
-    case Cue::Tick: return "Tick";
-    case Cue::Correct: return "Correct";
-    case Cue::Wrong: return "Wrong";
-    }
-    return "?";
-}
 
 // Answers every game-over question with Yes, without showing a box.
 class YesPrompt : public GameOverPrompt

@@ -7,7 +7,7 @@
 //
 // With hungServer, the sound server is a socket that takes the connection
 // and never answers, as an audio service that hangs does.
-#include "stallcheck.h"
+#include "tests/e2e/stallcheck.h"
 
 #include <QApplication>
 #include <QDir>
@@ -25,11 +25,11 @@
 #include <cstdlib>
 #include <vector>
 
-#include "designfonts.h"
-#include "form1.h"
-#include "qtplatform.h"
-#include "soundcheck.h"
-#include "soundmodule.h"
+#include "quiz/soundmodule.h"
+#include "shell/designfonts.h"
+#include "shell/form1.h"
+#include "shell/qtplatform.h"
+#include "tests/e2e/soundcheck.h"
 
 namespace {
 

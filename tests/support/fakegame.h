@@ -2,8 +2,8 @@
 
 #include <memory>
 
-#include "fakeplatform.h"
-#include "form1.h"
+#include "shell/form1.h"
+#include "tests/support/fakeplatform.h"
 
 // The main window, shown, on the fakes: where every window test starts.
 struct FakeGame

@@ -1,4 +1,4 @@
-#include "fakeplatform.h"
+#include "tests/support/fakeplatform.h"
 
 #include <algorithm>
 
@@ -13,22 +13,11 @@ void VirtualClock::advance(qint64 ms)
     m_nowNs = target;
 }
 
-QString cueName(Cue cue)
-{
-    switch (cue) {
-    case Cue::Question: return QStringLiteral("question");
-    case Cue::Tick: return QStringLiteral("tick");
-    case Cue::Correct: return QStringLiteral("correct");
-    case Cue::Wrong: return QStringLiteral("wrong");
-    }
-    return {};
-}
-
 QStringList RecordingCuePlayer::names() const
 {
     QStringList list;
     for (Cue cue : cues)
-        list << cueName(cue);
+        list << QLatin1String(cueName(cue));
     return list;
 }
 

@@ -5,8 +5,8 @@
 #include <functional>
 #include <vector>
 
-#include "platform.h"
-#include "scheduledclock.h"
+#include "shell/platform.h"
+#include "shell/scheduledclock.h"
 
 // A clock that only moves when a test advances it, on the same schedule
 // as the real clock: due ticks fire in time order, ticks due at the same
@@ -75,4 +75,3 @@ struct FakePlatform
     Platform platform() { return Platform{clock, sound, random, prompt}; }
 };
 
-QString cueName(Cue cue);

@@ -6,11 +6,11 @@
 #include <QPainter>
 #include <QTimer>
 
-#include "designfonts.h"
-#include "fakeplatform.h"
-#include "form1.h"
-#include "frmabout.h"
-#include "gameoverbox.h"
+#include "quiz/gameoverbox.h"
+#include "shell/designfonts.h"
+#include "shell/form1.h"
+#include "shell/frmabout.h"
+#include "tests/support/fakeplatform.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <QImage>
 #include <cstdio>
 
-#include "rawimage.h"
+#include "shell/rawimage.h"
 
 int main(int argc, char *argv[])
 {
