@@ -12,14 +12,45 @@ foreach(size 16 22 24 32 48 64 128 256)
 endforeach()
 install(FILES resources/icon/korubel.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
         RENAME ${KORUBEL_APP_ID}.svg)
-install(FILES resources/CREDITS.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(FILES resources/CREDITS.md resources/debian/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
+
+# The manual page and the changelog are installed compressed, as Debian
+# keeps them. gzip -9n stores neither a file name nor a time, so the same
+# source always gives the same bytes.
+find_program(KORUBEL_GZIP gzip REQUIRED)
+set(KORUBEL_GZIPPED)
+foreach(doc "resources/man/korubel-oyunu.6;korubel-oyunu.6.gz" "resources/debian/changelog;changelog.gz")
+    list(GET doc 0 source)
+    list(GET doc 1 gz)
+    set(gz ${CMAKE_CURRENT_BINARY_DIR}/doc/${gz})
+    add_custom_command(OUTPUT ${gz}
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/doc
+        COMMAND sh -c "\"$0\" -9n -c \"$1\" > \"$2.tmp\" && mv \"$2.tmp\" \"$2\""
+                ${KORUBEL_GZIP} ${CMAKE_CURRENT_SOURCE_DIR}/${source} ${gz}
+        DEPENDS ${source}
+        VERBATIM)
+    list(APPEND KORUBEL_GZIPPED ${gz})
+endforeach()
+add_custom_target(korubel_docs ALL DEPENDS ${KORUBEL_GZIPPED})
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/doc/korubel-oyunu.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/doc/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
 # A Debian package whose dependencies are worked out from the binary, so
 # they name Debian's own Qt 6 runtime packages.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME korubel-oyunu)
 set(CPACK_PACKAGE_VENDOR "Korubel Oyunu")
+set(CPACK_PACKAGE_HOMEPAGE_URL https://github.com/korubel/oyunu)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Multiplication table game for children, in Turkish")
+set(CPACK_PACKAGE_DESCRIPTION
+"Korubel Oyunu helps children aged about 7 to 10 learn the multiplication
+table from 1x1 to 10x10. In its quiz a random product appears and a
+five-second countdown runs; the answer, typed or given on the on-screen
+keypad, counts the moment it is right and earns more points the sooner it
+comes. The whole table can be shown at once, or one table a page, each page
+with a joke and a few facts for children.
+
+All the game's texts are in Turkish.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Korubel Oyunu <korubel@example.org>")
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
