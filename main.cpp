@@ -11,6 +11,8 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    // On X11 this is also the window's class, which the desktop entry's
+    // StartupWMClass names so docks match the window to its menu entry.
     QApplication::setApplicationName(QStringLiteral("korubel-oyunu"));
     // Matches the installed desktop entry, so the task bar finds its icon.
     QApplication::setDesktopFileName(QStringLiteral("io.github.korubel.oyunu"));
