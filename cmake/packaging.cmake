@@ -55,6 +55,9 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Korubel Oyunu <korubel@example.org>")
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt Multimedia plays through the PulseAudio protocol; a desktop has a server
+# for it, and without one the game stays silent rather than failing.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pipewire-pulse | pulseaudio")
 # The program and the module are installed stripped; their debugging
 # information goes to korubel-oyunu-dbgsym (a .ddeb beside the .deb), found
 # by build ID, so a crash report from the package can still be read.
