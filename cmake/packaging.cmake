@@ -3,6 +3,15 @@
 # credits for what it bundles.
 install(TARGETS korubel-oyunu RUNTIME DESTINATION ${KORUBEL_BIN_DIR})
 install(TARGETS korubel_sound_module LIBRARY DESTINATION ${KORUBEL_MODULE_DIR})
+# The compiler's version note (.comment) is of no use in an installed
+# binary; Debian's own packaging drops it, and so does this install.
+if(CMAKE_OBJCOPY)
+    foreach(binary "${KORUBEL_BIN_DIR}/$<TARGET_FILE_NAME:korubel-oyunu>"
+                   "${KORUBEL_MODULE_DIR}/$<TARGET_FILE_NAME:korubel_sound_module>")
+        install(CODE "execute_process(COMMAND \"${CMAKE_OBJCOPY}\" --remove-section=.comment
+                      \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${binary}\" COMMAND_ERROR_IS_FATAL ANY)")
+    endforeach()
+endif()
 install(FILES resources/desktop/${KORUBEL_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES resources/desktop/${KORUBEL_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 foreach(size 16 22 24 32 48 64 128 256)
@@ -54,6 +63,9 @@ All the game's texts are in Turkish.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Korubel Oyunu <korubel@example.org>")
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
+# Both packages name the source they come from, as Debian's do, so lintian
+# can tell that the debug package's documentation link stays in the family.
+set(CPACK_DEBIAN_PACKAGE_SOURCE korubel-oyunu)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt Multimedia plays through the PulseAudio protocol; a desktop has a server
 # for it, and without one the game stays silent rather than failing.
