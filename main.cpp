@@ -1,6 +1,4 @@
 #include <QApplication>
-#include <cstdio>
-#include <cstdlib>
 
 #include "quiz/gameoverbox.h"
 #include "quiz/soundmodule.h"
@@ -26,13 +24,5 @@ int main(int argc, char *argv[])
     Form1 window(Platform{clock, sound, random, prompt});
     QObject::connect(&window, &Form1::unloaded, &app, &QApplication::quit, Qt::QueuedConnection);
     window.show();
-    const int status = app.exec();
-    if (!sound.shutdown()) {
-        // The audio thread is stuck in a sound server that does not answer.
-        // End now: waiting could take forever, and the libraries' exit
-        // handlers would pull the audio system from under that thread.
-        std::fflush(nullptr);
-        std::_Exit(status);
-    }
-    return status;
+    return app.exec();
 }

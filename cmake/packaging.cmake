@@ -67,7 +67,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 # can tell that the debug package's documentation link stays in the family.
 set(CPACK_DEBIAN_PACKAGE_SOURCE korubel-oyunu)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Qt Multimedia plays through the PulseAudio protocol; a desktop has a server
+# The cues play through the PulseAudio protocol; a desktop has a server
 # for it, and without one the game stays silent rather than failing.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pipewire-pulse | pulseaudio")
 # The program and the module are installed stripped; their debugging

@@ -2,21 +2,25 @@
 
 #include <QString>
 #include <QStringList>
+#include <condition_variable>
 #include <memory>
+#include <mutex>
+#include <thread>
 
+#include "quiz/cueslot.h"
 #include "shell/platform.h"
 
-// The audio player lives in a module of its own (a shared library loaded
-// at run time) together with Qt Multimedia and the sound server's client
-// libraries it pulls in. The program loads it only when it enters game
-// mode, the one place that plays cues, so a start and the menu, the table
-// and the memorise pages map none of the audio libraries.
+// The sound player lives in a module of its own (a shared library loaded
+// at run time) together with the sound server's client library and the
+// libraries that one pulls in. The program loads it only when it enters
+// game mode, the one place that plays cues, so a start and the menu, the
+// table and the memorise pages map none of them and take no memory for
+// them.
 //
-// Everything that talks to the sound system runs on one audio thread of
-// this player: loading the module, opening the audio device, starting and
-// stopping streams. The window's thread only hands cues over, so a sound
-// server that is slow, hung, killed or restarting never holds up the
-// window or the countdown.
+// The module is loaded on a thread of its own, which ends once the player
+// is made; the player (pulsecueplayer.h) then talks to the sound server on
+// its own sound thread. Neither ever waits for the server, so the window's
+// thread never does either, and ending the program is always at once.
 //
 // Without the module, or with one that does not load, nothing is heard and
 // nothing fails.
@@ -25,17 +29,14 @@ class ModuleCuePlayer : public CuePlayer
 public:
     // The module files to try, in order; the first that loads is used.
     explicit ModuleCuePlayer(QStringList modulePaths);
-    // Stops the audio thread as shutdown() does.
+    // Waits for a load under way (it never waits for the sound server) and
+    // ends the player.
     ~ModuleCuePlayer() override;
 
-    // Starts the audio thread, which loads the module and opens the audio
-    // device; returns at once. Cues played before that is done are heard
-    // once it is, if they are still fresh.
+    // Starts loading the module; returns at once. A cue played before the
+    // player is made is handed to it then, if it is still fresh.
     void prepare() override;
-    // Hands the cue to the audio thread and returns at once. Only the
-    // newest cue waits there: it cuts off the one playing, and one that
-    // could not start within kStaleMs of being played is dropped rather
-    // than heard at the wrong moment.
+    // Hands the cue to the player and returns at once.
     void play(Cue cue) override;
 
     // Prepares and waits up to timeoutMs for the load to be tried; true if
@@ -43,15 +44,6 @@ public:
     bool load(int timeoutMs = 30000);
     bool isLoaded() const;
     QString loadedFrom() const;
-
-    // Ends the audio thread, waiting at most timeoutMs for it. False if it
-    // did not end (it is stuck in a sound server that does not answer): it
-    // is left to the end of the process, which must then end without
-    // waiting for it or running the libraries' exit handlers under it.
-    bool shutdown(int timeoutMs = kShutdownWaitMs);
-
-    static constexpr int kShutdownWaitMs = 300;
-    static constexpr int kStaleMs = 250;
 
     // Beside the executable (the build tree), then where the package puts it.
     static QStringList installedPaths();
@@ -61,9 +53,14 @@ public:
     using Factory = CuePlayer *(*)();
 
 private:
-    struct AudioThread;
-    QStringList m_paths;
-    // Shared with the audio thread, so a thread left stuck at shutdown
-    // still has everything it touches.
-    std::shared_ptr<AudioThread> m_audio;
+    void loadModule();
+
+    const QStringList m_paths;
+    std::thread m_loader;
+    mutable std::mutex m_mutex;
+    std::condition_variable m_loadTried;
+    bool m_tried = false;                 // under m_mutex
+    QString m_loadedFrom;                 // under m_mutex; empty if nothing loaded
+    std::unique_ptr<CuePlayer> m_player;  // under m_mutex; set once, by the loader
+    CueSlot m_early;                      // cues played before the player was made
 };

@@ -1,15 +1,18 @@
 // The sound player's side that needs no sound server: the four embedded
-// cues decode to one format and keep their lengths, malformed WAV data is
-// refused rather than played or crashed on, and the sound module loads -
-// or, when it cannot, the game stays silent instead of failing.
+// cues decode and keep their lengths, malformed WAV data is refused rather
+// than played or crashed on, the hand-over of cues and the pace of retries
+// keep their rules, and the sound module loads - or, when it cannot, the
+// game stays silent instead of failing.
 #include <QFile>
 #include <QLibraryInfo>
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <QtTest>
 
-#include "quiz/cueplayer.h"
+#include "quiz/cueslot.h"
+#include "quiz/pulsecueplayer.h"
 #include "quiz/soundmodule.h"
+#include "quiz/wavdata.h"
 
 namespace {
 
@@ -56,7 +59,12 @@ private Q_SLOTS:
     void malformedWavDataIsRefused();
     void soundModuleLoadsOrStaysSilent_data();
     void soundModuleLoadsOrStaysSilent();
-    void theAudioThreadLoadsAndEndsWithoutTheEventLoop();
+    void theModuleLoadsAndEndsWithoutTheEventLoop();
+    void cueSlotHandsOverTheNewestFreshCue_data();
+    void cueSlotHandsOverTheNewestFreshCue();
+    void retriesComeFasterThanASecondApartNeverFaster_data();
+    void retriesComeFasterThanASecondApartNeverFaster();
+    void unreadableCueFilesGiveOneWarningAndSilence();
 };
 
 void TestCuePlayer::embeddedCuesShareOneFormatAndStayShort_data()
@@ -73,15 +81,14 @@ void TestCuePlayer::embeddedCuesShareOneFormatAndStayShort()
 {
     QFETCH(int, cue);
     QFETCH(int, maxMs);
-    QFile file(QLatin1String(AudioCuePlayer::resourceOf(Cue(cue))));
+    QFile file{QLatin1String(cueResource(Cue(cue)))};
     QVERIFY(file.open(QIODevice::ReadOnly));
-    QAudioFormat format;
-    QByteArray pcm;
-    QVERIFY(AudioCuePlayer::decodeWav(file.readAll(), &format, &pcm));
-    QCOMPARE(format.sampleFormat(), QAudioFormat::Int16);
-    QCOMPARE(format.sampleRate(), 44100);
-    QCOMPARE(format.channelCount(), 2);
-    const qint64 ms = format.durationForBytes(pcm.size()) / 1000;
+    WavData wav;
+    QVERIFY(decodeWav(file.readAll(), &wav));
+    QCOMPARE(wav.rate, 44100);
+    QCOMPARE(wav.channels, 2);
+    const QByteArray &pcm = wav.pcm;
+    const qint64 ms = qint64(pcm.size()) * 1000 / (44100 * 4);
     QVERIFY2(ms >= 120 && ms < maxMs, qPrintable(QStringLiteral("%1 ms").arg(ms)));
     // Not silent.
     const auto *samples = reinterpret_cast<const qint16 *>(pcm.constData());
@@ -110,6 +117,7 @@ void TestCuePlayer::malformedWavDataIsRefused_data()
     QTest::newRow("no fmt chunk") << wav(chunk("data", samples)) << false << 0;
     QTest::newRow("8-bit") << wav(chunk("fmt ", fmtBody(1, 2, 44100, 8)) + chunk("data", samples)) << false << 0;
     QTest::newRow("float") << wav(chunk("fmt ", fmtBody(3, 2, 44100, 16)) + chunk("data", samples)) << false << 0;
+    QTest::newRow("rate beyond any device") << wav(chunk("fmt ", fmtBody(1, 2, 4000000, 16)) + chunk("data", samples)) << false << 0;
     QTest::newRow("no channels") << wav(chunk("fmt ", fmtBody(1, 0, 44100, 16)) + chunk("data", samples)) << false << 0;
     QTest::newRow("fmt cut short") << wav(fmt.left(14)) << false << 0;
     QTest::newRow("less than one frame") << wav(fmt + chunk("data", "ab")) << false << 0;
@@ -120,21 +128,19 @@ void TestCuePlayer::malformedWavDataIsRefused()
     QFETCH(QByteArray, data);
     QFETCH(bool, accepted);
     QFETCH(int, pcmBytes);
-    QAudioFormat format;
-    QByteArray pcm;
-    QCOMPARE(AudioCuePlayer::decodeWav(data, &format, &pcm), accepted);
-    if (accepted)
-        QCOMPARE(pcm.size(), pcmBytes);
+    WavData whole;
+    QCOMPARE(decodeWav(data, &whole), accepted);
+    QCOMPARE(whole.pcm.size(), pcmBytes);
     // Every prefix of the file is refused, or read as whole frames of the
     // file's own samples; never past its end (the sanitizer build turns a
     // stray read into a failure).
     for (qsizetype cut = 0; cut < data.size(); cut += 3) {
-        QByteArray part;
-        if (!AudioCuePlayer::decodeWav(data.left(cut), &format, &part))
+        WavData part;
+        if (!decodeWav(data.left(cut), &part))
             continue;
         QVERIFY2(accepted, qPrintable(QStringLiteral("the first %1 bytes were read").arg(cut)));
-        QVERIFY(pcm.startsWith(part));
-        QCOMPARE(part.size() % format.bytesPerFrame(), 0);
+        QVERIFY(whole.pcm.startsWith(part.pcm));
+        QCOMPARE(part.pcm.size() % 4, 0);
     }
 }
 
@@ -171,24 +177,91 @@ void TestCuePlayer::soundModuleLoadsOrStaysSilent()
     QCoreApplication::processEvents();
 }
 
-void TestCuePlayer::theAudioThreadLoadsAndEndsWithoutTheEventLoop()
+void TestCuePlayer::theModuleLoadsAndEndsWithoutTheEventLoop()
 {
-    // This thread never runs its event loop here: the module is loaded,
-    // cues are handed over and the thread ends all on the audio thread.
-    ModuleCuePlayer player({QStringLiteral(KORUBEL_SOUND_MODULE_PATH)});
-    player.play(Cue::Tick); // before prepare(): nowhere to go, nothing breaks
-    player.prepare();
-    QVERIFY(player.load(10000));
-    player.play(Cue::Question);
-    QVERIFY(player.shutdown(10000));
-    QVERIFY(!player.isLoaded());
-    player.play(Cue::Wrong); // after the end: dropped
+    // This thread never runs its event loop here: the module is loaded on a
+    // thread of its own and the player talks to no server (there is none).
+    {
+        ModuleCuePlayer player({QStringLiteral(KORUBEL_SOUND_MODULE_PATH)});
+        player.play(Cue::Tick); // before the player is made: held while fresh
+        player.prepare();
+        QVERIFY(player.load(10000));
+        player.play(Cue::Question);
+    }
     // A player that goes while its load is still on the way leaves nothing
     // behind (the sanitizer build checks for leaks).
     ModuleCuePlayer early({QStringLiteral(KORUBEL_SOUND_MODULE_PATH)});
     early.prepare();
     early.play(Cue::Correct);
-    QVERIFY(early.shutdown(10000));
+}
+
+void TestCuePlayer::cueSlotHandsOverTheNewestFreshCue_data()
+{
+    // Each step: 'p' puts a cue at a time, 't' takes at a time and expects
+    // a cue or none (-1).
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<QString>("taken");
+    QTest::newRow("empty slot gives nothing") << "t0" << "-";
+    QTest::newRow("a cue is taken once") << "p1@0 t1@5 t1@6" << "1 -";
+    QTest::newRow("the newest of several wins") << "p0@0 p2@1 p3@2 t0@3" << "3";
+    QTest::newRow("fresh at 250 ms") << "p1@1000 t1@1250" << "1";
+    QTest::newRow("stale at 251 ms, and gone") << "p1@1000 t1@1251 t1@1252" << "- -";
+    QTest::newRow("a newer cue replaces a stale one") << "p0@0 p2@900 t2@1000" << "2";
+    QTest::newRow("the question cue is not mistaken for none") << "p0@7 t0@7" << "0";
+}
+
+void TestCuePlayer::cueSlotHandsOverTheNewestFreshCue()
+{
+    QFETCH(QString, steps);
+    QFETCH(QString, taken);
+    CueSlot slot;
+    QStringList got;
+    for (const QString &step : steps.split(QLatin1Char(' '))) {
+        const qint64 at = step.section(QLatin1Char('@'), 1).toLongLong();
+        if (step.startsWith(QLatin1Char('p'))) {
+            slot.put(Cue(step.mid(1, 1).toInt()), at);
+        } else {
+            const std::optional<Cue> cue = slot.take(at);
+            got << (cue ? QString::number(int(*cue)) : QStringLiteral("-"));
+        }
+    }
+    QCOMPARE(got.join(QLatin1Char(' ')), taken);
+}
+
+void TestCuePlayer::retriesComeFasterThanASecondApartNeverFaster_data()
+{
+    QTest::addColumn<int>("failedTries");
+    QTest::addColumn<int>("delayMs");
+    QTest::newRow("first retry soon") << 0 << 100;
+    QTest::newRow("then doubling") << 1 << 200;
+    QTest::newRow("doubling again") << 3 << 800;
+    QTest::newRow("capped at a second") << 4 << 1000;
+    QTest::newRow("still a second after minutes") << 400 << 1000;
+    QTest::newRow("no overflow after a day of tries") << 100000 << 1000;
+}
+
+void TestCuePlayer::retriesComeFasterThanASecondApartNeverFaster()
+{
+    QFETCH(int, failedTries);
+    QFETCH(int, delayMs);
+    QCOMPARE(PulseCuePlayer::retryDelayMs(failedTries), delayMs);
+}
+
+void TestCuePlayer::unreadableCueFilesGiveOneWarningAndSilence()
+{
+    // No sound server: nothing here may reach one on the test machine.
+    qputenv("PULSE_SERVER", "unix:/nonexistent/korubel-test-no-server");
+    const auto files = [](Cue cue) {
+        return cue == Cue::Tick ? ":/sounds/ses.wav" : cue == Cue::Correct ? "/nonexistent/dogru.wav" : "/etc/hostname";
+    };
+    // One warning names every file that cannot be read, when the player is made.
+    QTest::ignoreMessage(QtWarningMsg,
+                         "No sound for /etc/hostname, /nonexistent/dogru.wav, /etc/hostname: not a 16-bit PCM WAV file");
+    PulseCuePlayer player(files);
+    // Playing any cue, readable or not, warns no more and never fails.
+    for (int n = 0; n < 20; ++n)
+        player.play(Cue(n % 4));
+    qunsetenv("PULSE_SERVER");
 }
 
 QTEST_GUILESS_MAIN(TestCuePlayer)

@@ -15,7 +15,7 @@
 #include <optional>
 #include <vector>
 
-#include "quiz/cueplayer.h"
+#include "quiz/wavdata.h"
 #include "tests/e2e/soundcheck.h"
 
 namespace {
@@ -143,26 +143,25 @@ struct Reference
 // A 16-bit PCM WAV with 'fmt ' and 'data' chunks, in the recording's format.
 std::optional<Reference> loadReference(Cue cue, QString *why)
 {
-    QFile file(QString::fromLatin1(AudioCuePlayer::resourceOf(cue)));
+    QFile file(QString::fromLatin1(cueResource(cue)));
     if (!file.open(QIODevice::ReadOnly)) {
         *why = QStringLiteral("cannot open %1").arg(file.fileName());
         return std::nullopt;
     }
-    QAudioFormat format;
-    QByteArray data;
-    if (!AudioCuePlayer::decodeWav(file.readAll(), &format, &data)) {
+    WavData wav;
+    if (!decodeWav(file.readAll(), &wav)) {
         *why = QStringLiteral("%1 is not a 16-bit PCM WAV file").arg(file.fileName());
         return std::nullopt;
     }
-    if (format.channelCount() != channelCount || format.sampleRate() != sampleRate) {
+    if (wav.channels != channelCount || wav.rate != sampleRate) {
         *why = QStringLiteral("%1: %2 Hz, %3 channels; the check records %4 Hz, %5 channels")
-                   .arg(file.fileName()).arg(format.sampleRate()).arg(format.channelCount())
+                   .arg(file.fileName()).arg(wav.rate).arg(wav.channels)
                    .arg(sampleRate).arg(channelCount);
         return std::nullopt;
     }
     Reference ref;
-    const auto *pcm = reinterpret_cast<const qint16 *>(data.constData());
-    const size_t frames = size_t(data.size()) / (2 * channelCount);
+    const auto *pcm = reinterpret_cast<const qint16 *>(wav.pcm.constData());
+    const size_t frames = size_t(wav.pcm.size()) / (2 * channelCount);
     ref.samples.resize(frames);
     for (size_t i = 0; i < frames; ++i)
         ref.samples[i] = float(pcm[i * channelCount]) / 32768.0f;
@@ -245,7 +244,36 @@ double clockOffset(const std::vector<Event> &events, const std::vector<Burst> &b
     return bestOffset;
 }
 
+// The recording's left channel (the cues are the same on both).
+Samples readRecording(const QString &path)
+{
+    QFile raw(path);
+    QByteArray bytes;
+    if (raw.open(QIODevice::ReadOnly))
+        bytes = raw.readAll();
+    Samples x(size_t(bytes.size()) / (2 * channelCount));
+    const auto *pcm = reinterpret_cast<const qint16 *>(bytes.constData());
+    for (size_t i = 0; i < x.size(); ++i)
+        x[i] = float(pcm[i * channelCount]) / 32768.0f;
+    return x;
+}
+
 } // namespace
+
+int checkSilence(const QString &recordingPath)
+{
+    Tally tally;
+    const Samples x = readRecording(recordingPath);
+    const std::vector<Burst> bursts = findBursts(x);
+    tally.check(x.size() >= size_t(sampleRate), QStringLiteral("at least a second recorded"), sec(seconds(x.size())));
+    QStringList onsets;
+    for (const Burst &b : bursts)
+        onsets << sec(b.onset);
+    tally.check(bursts.empty(), QStringLiteral("nothing heard"),
+                QStringLiteral("%1 sounds %2").arg(bursts.size()).arg(onsets.join(QLatin1Char(' '))));
+    std::printf("%d passed, %d failed\n", tally.passed(), tally.failed());
+    return tally.failed() == 0 ? 0 : 1;
+}
 
 int analyseRecording(const QString &recordingPath, const QString &logPath)
 {
@@ -283,15 +311,7 @@ int analyseRecording(const QString &recordingPath, const QString &logPath)
     if (!logComplete)
         return finish();
 
-    // The recording, left channel (the cues are the same on both).
-    QFile raw(recordingPath);
-    QByteArray bytes;
-    if (raw.open(QIODevice::ReadOnly))
-        bytes = raw.readAll();
-    Samples x(size_t(bytes.size()) / (2 * channelCount));
-    const auto *pcm = reinterpret_cast<const qint16 *>(bytes.constData());
-    for (size_t i = 0; i < x.size(); ++i)
-        x[i] = float(pcm[i * channelCount]) / 32768.0f;
+    const Samples x = readRecording(recordingPath);
     const std::vector<Burst> bursts = findBursts(x);
     std::printf("recording: %s, %zu sounds\n", qPrintable(sec(seconds(x.size()))), bursts.size());
     tally.check(!bursts.empty(), QStringLiteral("anything was heard"), QStringLiteral("%1 sounds").arg(bursts.size()));

@@ -1,5 +1,7 @@
 // korubel-soundcheck play <event-log>
+// korubel-soundcheck game            (commands on standard input; see playscript.h)
 // korubel-soundcheck analyse <recording.raw> <event-log>
+// korubel-soundcheck silent <recording.raw>
 // korubel-soundcheck stall [--hung-server] [--questions N] [--tolerance MS]
 #include <algorithm>
 #include <cstdio>
@@ -12,7 +14,7 @@
 
 static int usage(const char *name)
 {
-    std::fprintf(stderr, "usage: %s play <event-log> | analyse <recording.raw> <event-log>\n"
+    std::fprintf(stderr, "usage: %s play <event-log> | game | analyse <recording.raw> <event-log> | silent <recording.raw>\n"
                          "       %s stall [--hung-server] [--questions N] [--tolerance MS]\n", name, name);
     return 2;
 }
@@ -21,6 +23,10 @@ int main(int argc, char **argv)
 {
     if (argc == 3 && std::strcmp(argv[1], "play") == 0)
         return playScript(argc, argv, QString::fromLocal8Bit(argv[2]));
+    if (argc == 2 && std::strcmp(argv[1], "game") == 0)
+        return gameScript(argc, argv);
+    if (argc == 3 && std::strcmp(argv[1], "silent") == 0)
+        return checkSilence(QString::fromLocal8Bit(argv[2]));
     if (argc == 4 && std::strcmp(argv[1], "analyse") == 0)
         return analyseRecording(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
     if (argc >= 2 && std::strcmp(argv[1], "stall") == 0) {

@@ -1,25 +1,87 @@
-# A private PulseAudio server with one null sink, and a recording of that
-# sink, for the scripts that listen to the game. Sourced, not run. Needs the
+# A private PulseAudio server with null sinks, and recordings of those
+# sinks, for the scripts that listen to the game. Sourced, not run. Needs the
 # Debian packages pulseaudio and pulseaudio-utils.
 #
-# The caller exports PULSE_SERVER=unix:<socket> and PULSE_CLIENTCONFIG (a
-# file saying autospawn = no), and defines fail MESSAGE and
-# started NAME PID (notes a child just started, so it can be stopped).
+# The caller either calls begin_private_session, or exports PULSE_SERVER=
+# unix:<socket> and PULSE_CLIENTCONFIG (a file saying autospawn = no) and
+# defines started NAME PID (notes a child just started, so it can be
+# stopped) itself. It defines fail MESSAGE.
 
-# start_null_sink WORK RATE CHANNELS: starts the server, its state in WORK,
-# listening on PULSE_SERVER's socket with the sink "korubel" as its default;
-# returns once it answers. Its pid is in server_pid.
+# begin_private_session NAME: makes the work directory $work and points
+# every PulseAudio client of this shell at a server there: no autospawned
+# daemon, no D-Bus session (an unreachable address stops libdbus from
+# autolaunching a bus daemon), no cookie or runtime files outside $work.
+# Children noted with `started` are stopped by stop_all, or by a watchdog
+# should the script be killed outright (SIGKILL on a timeout), which then
+# also removes $work. After a normal clean-up the watchdog finds nothing
+# left and ends within a fifth of a second.
+begin_private_session() {
+    work=$(mktemp -d "${TMPDIR:-/tmp}/$1.XXXXXX")
+    mkdir "$work/pids"
+    local script_pid=$$
+    (
+        while kill -0 "$script_pid" 2>/dev/null; do sleep 0.2; done
+        for file in "$work"/pids/*; do
+            [ -e "$file" ] && kill -KILL "$(cat "$file")" 2>/dev/null || true
+        done
+        rm -rf "$work"
+    ) </dev/null >/dev/null 2>&1 &
+    export XDG_RUNTIME_DIR=$work/runtime
+    export PULSE_SERVER=unix:$work/pulse.sock
+    export PULSE_CLIENTCONFIG=$work/client.conf
+    export PULSE_COOKIE=$work/cookie
+    export DBUS_SESSION_BUS_ADDRESS=unix:path=$work/no-bus
+    mkdir -m 700 "$XDG_RUNTIME_DIR"
+    printf 'autospawn = no\n' >"$PULSE_CLIENTCONFIG"
+}
+
+# started NAME PID: notes the pid of a child just started.
+started() {
+    echo "$2" >"$work/pids/$1"
+}
+
+# stop_pid NAME PID: stops it, asking first, then insisting.
+stop_pid() {
+    local name=$1 pid=$2
+    [ -n "$pid" ] || return 0
+    kill "$pid" 2>/dev/null || true
+    for _ in $(seq 50); do
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -KILL "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+    rm -f "$work/pids/$name"
+}
+
+# stop_all: stops every child still noted.
+stop_all() {
+    local file
+    for file in "$work"/pids/*; do
+        [ -e "$file" ] && stop_pid "$(basename "$file")" "$(cat "$file")"
+    done
+    return 0
+}
+
+# start_null_sink WORK RATE CHANNELS [SINK...]: starts the server, its state
+# in WORK, listening on PULSE_SERVER's socket with a null sink of each name
+# given (default: "korubel"), the first one the default sink; returns once
+# it answers. Its pid is in server_pid.
 start_null_sink() {
     local work=$1 rate=$2 channels=$3
+    shift 3
+    local sinks=("$@") sink
+    [ ${#sinks[@]} -gt 0 ] || sinks=(korubel)
     # No rewinds: a sink that rewinds to mix a new stream in at once
     # re-renders audio the monitor has already delivered, and the recording
     # would lose the first milliseconds of every cue that a loudspeaker does
     # play.
-    cat >"$work/server.pa" <<PA
-load-module module-native-protocol-unix auth-anonymous=1 socket=${PULSE_SERVER#unix:}
-load-module module-null-sink sink_name=korubel rate=$rate channels=$channels format=s16le norewinds=1
-set-default-sink korubel
-PA
+    printf 'load-module module-native-protocol-unix auth-anonymous=1 socket=%s\n' "${PULSE_SERVER#unix:}" >"$work/server.pa"
+    for sink in "${sinks[@]}"; do
+        printf 'load-module module-null-sink sink_name=%s rate=%s channels=%s format=s16le norewinds=1\n' \
+            "$sink" "$rate" "$channels" >>"$work/server.pa"
+    done
+    printf 'set-default-sink %s\n' "${sinks[0]}" >>"$work/server.pa"
     # In the foreground (as a child of the script), as root too: --system=no
     # keeps it a per-user server, HOME points its state into WORK.
     HOME=$work DISPLAY= pulseaudio -n -F "$work/server.pa" --daemonize=no --system=no \
@@ -35,25 +97,25 @@ PA
         sleep 0.1
     done
     pactl info >/dev/null 2>&1 || { cat "$work/pulse.log" >&2; fail "pulseaudio is not answering"; }
-    [ "$(pactl get-default-sink)" = korubel ] || fail "the null sink is not the default sink"
+    [ "$(pactl get-default-sink)" = "${sinks[0]}" ] || fail "the null sink is not the default sink"
 }
 
-# record_null_sink FILE RATE CHANNELS: records the sink into FILE (raw
-# 16-bit samples) and returns once the recording keeps pace with the clock.
-# The pids are in silence_pid and recorder_pid.
+# record_null_sink FILE RATE CHANNELS [SINK]: records the sink (default:
+# "korubel") into FILE (raw 16-bit samples) and returns once the recording
+# keeps pace with the clock. The pids are in silence_pid and recorder_pid.
 record_null_sink() {
-    local file=$1 rate=$2 channels=$3
+    local file=$1 rate=$2 channels=$3 sink=${4:-korubel}
     # A stream of digital silence plays into the sink the whole time, so the
     # sink never idles between cues and its monitor delivers one continuous
     # recording: time in the recording is time on the server.
-    pacat --playback -d korubel --raw --format=s16le --rate="$rate" --channels="$channels" \
+    pacat --playback -d "$sink" --raw --format=s16le --rate="$rate" --channels="$channels" \
         --latency-msec=20 </dev/zero &
     silence_pid=$!
-    started silence "$silence_pid"
-    parec -d korubel.monitor --raw --format=s16le --rate="$rate" --channels="$channels" \
+    started "silence-$sink" "$silence_pid"
+    parec -d "$sink.monitor" --raw --format=s16le --rate="$rate" --channels="$channels" \
         --latency-msec=10 </dev/null >"$file" &
     recorder_pid=$!
-    started recorder "$recorder_pid"
+    started "recorder-$sink" "$recorder_pid"
     # The null sink renders ahead by up to two seconds until a client asks
     # for a short latency, so the first recorded data comes late: wait until
     # a quarter of a second has been recorded; from then on the recording

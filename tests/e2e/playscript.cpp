@@ -9,8 +9,12 @@
 #include <QFile>
 #include <QTextStream>
 
-#include "quiz/cueplayer.h"
+#include <cstdio>
+#include <iostream>
+#include <string>
+
 #include "quiz/soundmodule.h"
+#include "quiz/wavdata.h"
 #include "shell/designfonts.h"
 #include "shell/form1.h"
 #include "shell/qtplatform.h"
@@ -37,15 +41,65 @@ private:
     QTextStream &m_log;
 };
 
-// How long a cue's file plays, in ms (16-bit stereo at 44.1 kHz after a
-// 44-byte header, as the embedded cues are; near enough to space them).
+// How long a cue's file plays, in ms.
 int cueMs(Cue cue)
 {
-    const qint64 bytes = QFile(QLatin1String(AudioCuePlayer::resourceOf(cue))).size() - 44;
-    return int(bytes * 1000 / (44100 * 4));
+    QFile file(QLatin1String(cueResource(cue)));
+    WavData wav;
+    return file.open(QIODevice::ReadOnly) && decodeWav(file.readAll(), &wav) ? int(wav.durationMs()) : 1000;
 }
 
 } // namespace
+
+int gameScript(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    prepareApplication(app);
+    QtClock clock;
+    ModuleCuePlayer realPlayer({QStringLiteral(KORUBEL_SOUND_MODULE_PATH)});
+    if (!realPlayer.load()) {
+        qCritical("cannot load the sound module %s", KORUBEL_SOUND_MODULE_PATH);
+        return 2;
+    }
+    QElapsedTimer since;
+    since.start();
+    QString phase; // the log of the question under way
+    QTextStream log;
+    LoggingCuePlayer sound(realPlayer, since, log);
+    MixingRandom random;
+    YesPrompt prompt;
+    Form1 window(Platform{clock, sound, random, prompt});
+    window.show();
+    window.oyn->click();
+    runFor(200);
+
+    // Between questions this thread waits on its input; the sound player
+    // goes on in its own threads.
+    std::string line;
+    while (std::getline(std::cin, line)) {
+        const QString command = QString::fromStdString(line).trimmed();
+        if (command == QLatin1String("quit"))
+            break;
+        if (!command.startsWith(QLatin1String("ask "))) {
+            qCritical("unknown command: %s", qPrintable(command));
+            return 2;
+        }
+        QFile logFile(command.mid(4));
+        if (!logFile.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
+            qCritical("cannot write %s", qPrintable(logFile.fileName()));
+            return 2;
+        }
+        log.setDevice(&logFile);
+        log << since.nsecsElapsed() / 1000 << " mark countdown" << Qt::endl;
+        window.s->click();
+        runFor(6000 + cueMs(Cue::Wrong) + 300);
+        log << since.nsecsElapsed() / 1000 << " mark end" << Qt::endl;
+        log.setDevice(nullptr);
+        std::printf("done\n");
+        std::fflush(stdout);
+    }
+    return 0;
+}
 
 int playScript(int argc, char **argv, const QString &logPath)
 {

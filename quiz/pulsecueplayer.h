@@ -1,0 +1,52 @@
+#pragma once
+
+#include <memory>
+
+#include "shell/platform.h"
+
+// Plays the four embedded cues through the desktop's sound server, over
+// the PulseAudio protocol (which PipeWire serves too).
+//
+// On every connection the cues are put into the server's sample cache, and
+// each cue is then one request to play a cached sample on the server's
+// default output as it is at that moment: no device is ever named, so a
+// change of output (headphones plugged in, a headset, a screen) takes
+// effect from the next cue on. The server plays the whole sample, so no
+// tail is lost; a newer cue ends the one still playing.
+//
+// Everything that talks to the server runs on a sound thread of this
+// player, which waits on nothing but its own poll: play() only leaves the
+// cue in a slot and wakes that thread, and the destructor stops it without
+// waiting for the server. When the server is absent, goes away, restarts
+// or stops answering, the thread drops the connection and tries again in
+// the background, at most about a second apart, and the next cue after the
+// server is back is heard. Until then cues are dropped in silence.
+class PulseCuePlayer : public CuePlayer
+{
+public:
+    // Where each cue's WAV file is; a file that cannot be read is named in
+    // one warning, and its cue is silent.
+    using CueFiles = const char *(*)(Cue);
+
+    // Reads the cues and starts the sound thread; returns at once, before
+    // the server is reached.
+    explicit PulseCuePlayer(CueFiles files);
+    ~PulseCuePlayer() override;
+
+    void play(Cue cue) override;
+
+    // How long the sound thread waits before its next try to reach the
+    // server, after failedTries tries in a row came to nothing.
+    static int retryDelayMs(int failedTries);
+    // A connection that is not ready to play by then is given up and tried
+    // again; so is one whose server leaves a request unanswered that long.
+    static constexpr int kConnectTimeoutMs = 3000;
+    static constexpr int kAnswerTimeoutMs = 3000;
+
+    // The name of a cue's sample in the server's cache.
+    static const char *sampleName(Cue cue);
+
+private:
+    struct SoundThread;
+    std::unique_ptr<SoundThread> m_thread;
+};

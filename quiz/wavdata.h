@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QByteArray>
+
+#include "shell/platform.h"
+
+// The samples of a 16-bit PCM WAV file, as the sound player hands them to
+// the sound server.
+struct WavData
+{
+    int channels = 0;
+    int rate = 0;       // frames a second
+    QByteArray pcm;     // interleaved signed 16-bit little-endian, whole frames
+
+    int bytesPerFrame() const { return 2 * channels; }
+    // How long the samples play, in ms.
+    qint64 durationMs() const { return rate > 0 ? qint64(pcm.size() / bytesPerFrame()) * 1000 / rate : 0; }
+};
+
+// Reads a 16-bit PCM WAV file; false (and *out emptied) if it is not one.
+// Never reads past the end of the data, whatever its chunks claim.
+bool decodeWav(const QByteArray &wav, WavData *out);
+
+// Where each cue's WAV file is embedded in the program.
+const char *cueResource(Cue cue);
