@@ -5,9 +5,11 @@
 #include "shell/designfonts.h"
 #include "shell/form1.h"
 #include "shell/qtplatform.h"
+#include "shell/windowsystem.h"
 
 int main(int argc, char *argv[])
 {
+    chooseWindowSystem(); // X where the desktop offers it, see windowsystem.h
     QApplication app(argc, argv);
     // On X11 this is also the window's class, which the desktop entry's
     // StartupWMClass names so docks match the window to its menu entry.

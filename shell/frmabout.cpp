@@ -16,7 +16,7 @@ Label *makeLabel(QWidget *parent, const char *name, QRect rect, const QString &t
 
 const QString FrmAbout::rulesText = QStringLiteral(
     "Başlat butonuna bastığınızda 5 saniyelik süre başlamış olur. Bu süre içinde size "
-    "Korubelndan rasgele bir çarpım sorulur. Cevabı dilerseniz klavyenizden, dilerseniz oyun "
+    "Korubel'den rasgele bir çarpım sorulur. Cevabı dilerseniz klavyenizden, dilerseniz oyun "
     "üzerindeki butonlara farenizle basarak yanıtlayabilirsiniz. Cevabı doğru yazarsanız "
     "herhangi bir tuşa basmanıza gerek yoktur siz basar basmaz cevabınız onaylanacaktır. "
     "Cevabı süre geri işlerken beşinci saniyede yazarsanız 50 puan dördüncü saniyede 40 puan, "

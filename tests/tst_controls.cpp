@@ -6,6 +6,7 @@
 #include "shell/numbertext.h"
 #include "shell/qtplatform.h"
 #include "shell/rawimage.h"
+#include "shell/windowsystem.h"
 #include "tests/support/fakeplatform.h"
 
 class TestControls : public QObject
@@ -27,6 +28,8 @@ private Q_SLOTS:
     void rawImagesRefuseMalformedData();
     void embeddedPicturesMatchTheirSources_data();
     void embeddedPicturesMatchTheirSources();
+    void windowSystemIsXWhereTheDesktopOffersIt_data();
+    void windowSystemIsXWhereTheDesktopOffersIt();
 };
 
 void TestControls::labelRunsItsReactionOnEveryCaptionAssignment()
@@ -312,6 +315,68 @@ void TestControls::embeddedPicturesMatchTheirSources()
     const QImage original(QFINDTESTDATA(source));
     QVERIFY(!original.isNull());
     QCOMPARE(shown, original.convertToFormat(shown.format()));
+}
+
+void TestControls::windowSystemIsXWhereTheDesktopOffersIt_data()
+{
+    using B = QByteArray;
+    const B unset, empty("");
+    QTest::addColumn<B>("qtPlatform");
+    QTest::addColumn<B>("display");
+    QTest::addColumn<B>("waylandDisplay");
+    QTest::addColumn<B>("sessionType");
+    QTest::addColumn<B>("chosen"); // QT_QPA_PLATFORM afterwards; null: still unset
+    QTest::newRow("X11 session") << unset << B(":0") << unset << B("x11") << B("xcb");
+    QTest::newRow("X forwarded over SSH") << unset << B("localhost:10.0") << unset << B("tty") << B("xcb");
+    QTest::newRow("XWayland in a Wayland session")
+        << unset << B(":0") << B("wayland-0") << B("wayland") << B("xcb;wayland");
+    QTest::newRow("Wayland session on the default socket")
+        << unset << B(":1") << unset << B("wayland") << B("xcb;wayland");
+    QTest::newRow("compositor socket, no session type")
+        << unset << B(":0") << B("wayland-1") << unset << B("xcb;wayland");
+    QTest::newRow("QT_QPA_PLATFORM set but empty")
+        << empty << B(":0") << B("wayland-0") << B("wayland") << B("xcb;wayland");
+    QTest::newRow("Wayland alone") << unset << unset << B("wayland-0") << B("wayland") << unset;
+    QTest::newRow("Wayland alone, DISPLAY empty") << unset << empty << B("wayland-0") << B("tty") << unset;
+    QTest::newRow("no window system") << unset << unset << unset << B("tty") << unset;
+    QTest::newRow("user chose wayland")
+        << B("wayland") << B(":0") << B("wayland-0") << B("wayland") << B("wayland");
+    QTest::newRow("user chose xcb") << B("xcb") << B(":0") << unset << B("x11") << B("xcb");
+    QTest::newRow("user chose offscreen") << B("offscreen") << unset << unset << unset << B("offscreen");
+}
+
+void TestControls::windowSystemIsXWhereTheDesktopOffersIt()
+{
+    QFETCH(QByteArray, qtPlatform);
+    QFETCH(QByteArray, display);
+    QFETCH(QByteArray, waylandDisplay);
+    QFETCH(QByteArray, sessionType);
+    QFETCH(QByteArray, chosen);
+    // Null: unset; empty: set to nothing.
+    const auto put = [](const char *name, const QByteArray &value) {
+        if (value.isNull())
+            qunsetenv(name);
+        else
+            qputenv(name, value);
+    };
+    const char *const names[] = {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY", "XDG_SESSION_TYPE"};
+    std::vector<QByteArray> saved;
+    for (const char *name : names)
+        saved.push_back(qEnvironmentVariableIsSet(name) ? qgetenv(name) : QByteArray());
+    const auto restore = qScopeGuard([&] {
+        for (size_t n = 0; n < saved.size(); ++n)
+            put(names[n], saved[n]);
+    });
+    put("QT_QPA_PLATFORM", qtPlatform);
+    put("DISPLAY", display);
+    put("WAYLAND_DISPLAY", waylandDisplay);
+    put("XDG_SESSION_TYPE", sessionType);
+
+    chooseWindowSystem();
+    if (chosen.isNull())
+        QVERIFY2(!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"), qgetenv("QT_QPA_PLATFORM").constData());
+    else
+        QCOMPARE(qgetenv("QT_QPA_PLATFORM"), chosen);
 }
 
 QTEST_MAIN(TestControls)

@@ -1,0 +1,93 @@
+// korubel-platformcheck: the game's window with the real clock, on the
+// window system the program itself chooses from this environment (for the
+// end-to-end check run-wayland-check, where no input tool reaches a Wayland
+// window). It enters game mode, asks one question, opens the how-to-play
+// window from the game panel while the countdown runs, and prints one line
+// per event as it happens:
+//
+//   platform wayland          the Qt plugin the window runs on
+//   shown                     the main window is on screen
+//   t 05 1001                 a countdown value and the ms since "Başlat"
+//   about 1500                the how-to-play window is on screen
+//   qt-warning <category>: <text>   anything Qt warned about
+//   done                      half a second after "00"
+//
+// Sound is not played: the cues go to a recorder.
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTest>
+#include <QTimer>
+#include <cstdio>
+
+#include "shell/designfonts.h"
+#include "shell/form1.h"
+#include "shell/qtplatform.h"
+#include "shell/windowsystem.h"
+#include "tests/support/fakeplatform.h"
+
+namespace {
+
+void say(const QString &line)
+{
+    std::printf("%s\n", qPrintable(line));
+    std::fflush(stdout);
+}
+
+void reportWarnings(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type == QtWarningMsg || type == QtCriticalMsg || type == QtFatalMsg)
+        say(QStringLiteral("qt-warning %1: %2").arg(QLatin1String(context.category), message));
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qInstallMessageHandler(reportWarnings);
+    chooseWindowSystem();
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("korubel-oyunu"));
+    QApplication::setDesktopFileName(QStringLiteral("io.github.korubel.oyunu"));
+    prepareApplication(app);
+    say(QStringLiteral("platform ") + QGuiApplication::platformName());
+
+    QtClock clock;
+    RecordingCuePlayer sound;
+    MixingRandom random;
+    ScriptedPrompt prompt;
+    Form1 window(Platform{clock, sound, random, prompt});
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window, 10000)) {
+        say(QStringLiteral("the main window was not shown within 10 s"));
+        return 1;
+    }
+    say(QStringLiteral("shown"));
+
+    window.oyn->click();
+    QElapsedTimer sinceStart;
+    QObject::connect(window.t, &Label::changed, &app, [&] {
+        const QString value = window.t->caption();
+        if (value.isEmpty())
+            return; // "Başlat" clears it
+        say(QStringLiteral("t %1 %2").arg(value).arg(sinceStart.elapsed()));
+        if (value == QLatin1String("00"))
+            QTimer::singleShot(500, &app, &QApplication::quit);
+    });
+    // Halfway through "05", so the window opens between two ticks.
+    QTimer::singleShot(1500, &app, [&] {
+        Q_EMIT window.Label8->clicked();
+        if (window.about() && QTest::qWaitForWindowExposed(window.about(), 5000))
+            say(QStringLiteral("about %1").arg(sinceStart.elapsed()));
+        else
+            say(QStringLiteral("the how-to-play window was not shown"));
+    });
+    QTimer::singleShot(15000, &app, [&] {
+        say(QStringLiteral("no \"00\" within 15 s"));
+        app.exit(1);
+    });
+    sinceStart.start();
+    window.s->click();
+    const int status = app.exec();
+    say(QStringLiteral("done"));
+    return status;
+}
