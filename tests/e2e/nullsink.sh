@@ -100,6 +100,55 @@ start_null_sink() {
     [ "$(pactl get-default-sink)" = "${sinks[0]}" ] || fail "the null sink is not the default sink"
 }
 
+# start_pipewire_null_sink WORK RATE CHANNELS [SINK...]: the same with
+# PipeWire, its session manager WirePlumber and its PulseAudio-protocol
+# server pipewire-pulse, listening on PULSE_SERVER's socket, which must be
+# $XDG_RUNTIME_DIR/pulse/native; the null sinks are made through
+# pipewire-pulse. WirePlumber needs a D-Bus session bus: a private one is
+# started the first time and kept. The pids are in server_pid
+# (pipewire-pulse) and server_pids (all three). Needs the Debian packages
+# pipewire, wireplumber, pipewire-pulse and dbus-daemon.
+start_pipewire_null_sink() {
+    local work=$1 rate=$2 channels=$3
+    shift 3
+    local sinks=("$@") sink
+    [ ${#sinks[@]} -gt 0 ] || sinks=(korubel)
+    [ "$PULSE_SERVER" = "unix:$XDG_RUNTIME_DIR/pulse/native" ] \
+        || fail "pipewire-pulse listens on unix:$XDG_RUNTIME_DIR/pulse/native, not $PULSE_SERVER"
+    if [ -z "${bus_pid:-}" ]; then
+        dbus-daemon --session --address="unix:path=$work/bus" --nofork --nopidfile </dev/null >"$work/dbus.log" 2>&1 &
+        bus_pid=$!
+        started bus "$bus_pid"
+        for _ in $(seq 50); do [ -S "$work/bus" ] && break; sleep 0.1; done
+    fi
+    export DBUS_SESSION_BUS_ADDRESS=unix:path=$work/bus
+    local service pids=()
+    for service in pipewire wireplumber pipewire-pulse; do
+        HOME=$work DISPLAY= "$service" </dev/null >>"$work/$service.log" 2>&1 &
+        pids+=($!)
+        started "$service" $!
+        # Each needs the one before it to be listening.
+        [ "$service" = pipewire ] && for _ in $(seq 50); do [ -S "$XDG_RUNTIME_DIR/pipewire-0" ] && break; sleep 0.1; done
+    done
+    server_pids="${pids[*]}"
+    server_pid=${pids[2]}
+    for _ in $(seq 100); do
+        pactl info >/dev/null 2>&1 && break
+        sleep 0.1
+    done
+    pactl info >/dev/null 2>&1 || { tail -n 20 "$work"/pipewire*.log "$work/wireplumber.log" >&2; fail "pipewire-pulse is not answering"; }
+    for sink in "${sinks[@]}"; do
+        pactl load-module module-null-sink sink_name="$sink" rate="$rate" channels="$channels" >/dev/null \
+            || fail "pipewire-pulse could not make the null sink $sink"
+    done
+    # WirePlumber takes the new default once it has seen the sink.
+    for _ in $(seq 50); do
+        pactl set-default-sink "${sinks[0]}" 2>/dev/null && [ "$(pactl get-default-sink)" = "${sinks[0]}" ] && break
+        sleep 0.1
+    done
+    [ "$(pactl get-default-sink)" = "${sinks[0]}" ] || fail "the null sink is not the default sink"
+}
+
 # record_null_sink FILE RATE CHANNELS [SINK]: records the sink (default:
 # "korubel") into FILE (raw 16-bit samples) and returns once the recording
 # keeps pace with the clock. The pids are in silence_pid and recorder_pid.
