@@ -2,10 +2,10 @@
 //
 // The real window runs on QtClock in a real event loop (offscreen unless
 // QT_QPA_PLATFORM says otherwise), with a silent sound player (or, with
-// --with-sound, the program's own: the sound module on its audio thread). Each question
-// is started by clicking "Başlat"; every time the countdown label shows
-// "05".."00" the monotonic time since the click is taken and compared with
-// the schedule: "05" at 1000 ms, "04" at 2000 ms, ... "00" at 6000 ms. The
+// --with-sound, the program's own: the sound module and its sound
+// thread). Each question is started by clicking "Başlat"; every time the
+// countdown label shows "05".."00" the monotonic time since the click is
+// taken and compared with the schedule: "05" at 1000 ms, "04" at 2000 ms, ... "00" at 6000 ms. The
 // stage timers are chained (each stage arms the next one), so a late tick
 // also delays every later one: the error of "00" is the whole drift of a
 // question. No question is answered; after "00" the next one starts, and

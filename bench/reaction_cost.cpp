@@ -12,7 +12,7 @@
 // repaint) is left out of the figures.
 //
 // (d) times the program's ModuleCuePlayer::play(), which hands the cue to
-// the sound module's audio thread, with the audio set-up the program
+// the sound module's player, with the audio set-up the program
 // finds: no PulseAudio server, or the one PULSE_SERVER names.
 #include <QApplication>
 #include <QCommandLineParser>
@@ -186,7 +186,7 @@ void measureSound(int calls, int gapMs)
 
     std::printf("(d) ModuleCuePlayer::play(), %s: %d calls, %d ms apart (microseconds)\n", qPrintable(setUp),
                 calls, gapMs);
-    std::printf("    the module was loaded and the player made in %.1f ms (on the audio thread)\n", constructionMs);
+    std::printf("    the module was loaded and the player made in %.1f ms (on the loader's thread)\n", constructionMs);
     std::printf("%-44s %10s %10s %10s\n", "", "median", "p99", "max");
     printRow("play(), all calls", us);
     printRow("play(), after the first call", afterFirst);

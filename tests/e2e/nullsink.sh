@@ -54,11 +54,14 @@ stop_pid() {
     rm -f "$work/pids/$name"
 }
 
-# stop_all: stops every child still noted.
+# stop_all: stops every child still noted, the sound service's own last, so
+# its clients go before it does.
 stop_all() {
-    local file
-    for file in "$work"/pids/*; do
-        [ -e "$file" ] && stop_pid "$(basename "$file")" "$(cat "$file")"
+    local file name
+    for name in $(ls "$work/pids" | grep -v -x -E 'server|pipewire.*|wireplumber|bus') \
+            pipewire-pulse wireplumber pipewire server bus; do
+        file=$work/pids/$name
+        [ -e "$file" ] && stop_pid "$name" "$(cat "$file")"
     done
     return 0
 }
