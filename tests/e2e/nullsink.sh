@@ -7,6 +7,18 @@
 # defines started NAME PID (notes a child just started, so it can be
 # stopped) itself. It defines fail MESSAGE.
 
+# start_sound_service pulseaudio|pipewire WORK RATE CHANNELS [SINK...]:
+# start_null_sink or start_pipewire_null_sink.
+start_sound_service() {
+    local service=$1
+    shift
+    case $service in
+        pulseaudio) start_null_sink "$@"; server_pids=$server_pid ;;
+        pipewire) start_pipewire_null_sink "$@" ;;
+        *) fail "no sound service called $service" ;;
+    esac
+}
+
 # begin_private_session NAME: makes the work directory $work and points
 # every PulseAudio client of this shell at a server there: no autospawned
 # daemon, no D-Bus session (an unreachable address stops libdbus from
@@ -27,11 +39,12 @@ begin_private_session() {
         rm -rf "$work"
     ) </dev/null >/dev/null 2>&1 &
     export XDG_RUNTIME_DIR=$work/runtime
-    export PULSE_SERVER=unix:$work/pulse.sock
+    # Where pipewire-pulse listens; PulseAudio is told to listen there too.
+    export PULSE_SERVER=unix:$XDG_RUNTIME_DIR/pulse/native
     export PULSE_CLIENTCONFIG=$work/client.conf
     export PULSE_COOKIE=$work/cookie
     export DBUS_SESSION_BUS_ADDRESS=unix:path=$work/no-bus
-    mkdir -m 700 "$XDG_RUNTIME_DIR"
+    mkdir -m 700 "$XDG_RUNTIME_DIR" "$XDG_RUNTIME_DIR/pulse"
     printf 'autospawn = no\n' >"$PULSE_CLIENTCONFIG"
 }
 
