@@ -26,6 +26,13 @@ qint64 steadyMs()
     return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
+// Why a connection failed, for the one warning when the sound goes.
+const char *reasonFor(pa_context *context)
+{
+    const int error = pa_context_errno(context);
+    return error != PA_OK ? pa_strerror(error) : "the sound server refused the cues";
+}
+
 // Reads the 8-byte counter of an eventfd or a timerfd, so it stops being
 // readable.
 void drain(int fd)
@@ -116,6 +123,8 @@ PulseCuePlayer::SoundThread::SoundThread(CueFiles files)
     }
     if (!unreadable.isEmpty())
         qWarning("No sound for %s: not a 16-bit PCM WAV file", qPrintable(unreadable.join(QLatin1String(", "))));
+    if (unreadable.size() == int(kCues.size()))
+        return; // nothing to play: no thread, no server
 
     clientProps = pa_proplist_new();
     pa_proplist_sets(clientProps, PA_PROP_APPLICATION_NAME, "Korubel Oyunu");
@@ -166,8 +175,10 @@ PulseCuePlayer::SoundThread::~SoundThread()
         api->io_free(timerEvent);
         pa_threaded_mainloop_free(loop);
     }
-    pa_proplist_free(clientProps);
-    pa_proplist_free(cueProps);
+    if (clientProps)
+        pa_proplist_free(clientProps);
+    if (cueProps)
+        pa_proplist_free(cueProps);
     if (wakeFd >= 0)
         ::close(wakeFd);
     if (timerFd >= 0)
@@ -197,7 +208,7 @@ void PulseCuePlayer::SoundThread::onTimer()
     case State::Connecting:
     case State::Uploading:
         if (broken || !PA_CONTEXT_IS_GOOD(pa_context_get_state(context)))
-            drop(pa_strerror(pa_context_errno(context)));
+            drop(reasonFor(context));
         else if (now >= deadlineMs)
             drop("the sound server did not answer in time");
         else
@@ -205,7 +216,7 @@ void PulseCuePlayer::SoundThread::onTimer()
         return;
     case State::Ready:
         if (broken || !PA_CONTEXT_IS_GOOD(pa_context_get_state(context)))
-            drop(pa_strerror(pa_context_errno(context)));
+            drop(reasonFor(context));
         else if (answered < sent && now >= answerDueMs)
             drop("the sound server stopped answering");
         else if (answered < sent)
@@ -236,7 +247,7 @@ void PulseCuePlayer::SoundThread::connect()
     // No autospawn: a desktop starts its sound server itself, and a game
     // should not start one behind its back.
     if (pa_context_connect(context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0)
-        drop(pa_strerror(pa_context_errno(context)));
+        drop(reasonFor(context));
 }
 
 void PulseCuePlayer::SoundThread::drop(const char *why)
@@ -288,8 +299,6 @@ void PulseCuePlayer::SoundThread::startUploads()
             static_cast<SoundThread *>(self)->onUploadState(s);
         }, this);
     }
-    if (uploadsLeft == 0)
-        broken = true, arm(0); // nothing to play: stay quietly down
 }
 
 void PulseCuePlayer::SoundThread::onUploadState(pa_stream *stream)

@@ -261,6 +261,10 @@ void TestCuePlayer::unreadableCueFilesGiveOneWarningAndSilence()
     // Playing any cue, readable or not, warns no more and never fails.
     for (int n = 0; n < 20; ++n)
         player.play(Cue(n % 4));
+    // With no cue at all to play, the same: one warning, and silence.
+    QTest::ignoreMessage(QtWarningMsg, "No sound for /a, /a, /a, /a: not a 16-bit PCM WAV file");
+    PulseCuePlayer mute([](Cue) { return "/a"; });
+    mute.play(Cue::Question);
     qunsetenv("PULSE_SERVER");
 }
 
