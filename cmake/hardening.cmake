@@ -6,8 +6,11 @@
 #
 # The sanitizer build is left as it is: AddressSanitizer checks the stack
 # and the C library calls itself, more closely, and fortified calls would go
-# round some of its checks.
-if(NOT KORUBEL_SANITIZE AND CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
+# round some of its checks. A distribution's build turns these flags off
+# (-DKORUBEL_HARDENING=OFF, as debian/rules does) and hardens through the
+# flags it passes in, which then are the only ones.
+option(KORUBEL_HARDENING "Add the project's own hardening flags (off when the build's flags come from elsewhere)" ON)
+if(KORUBEL_HARDENING AND NOT KORUBEL_SANITIZE AND CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
     include(CheckCXXCompilerFlag)
     add_compile_options(-fstack-protector-strong)
     check_cxx_compiler_flag(-fstack-clash-protection KORUBEL_HAVE_STACK_CLASH_PROTECTION)

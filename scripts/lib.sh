@@ -4,7 +4,8 @@
 repo_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build_dir=${KORUBEL_BUILD_DIR:-$repo_root/build}
 
-# What the build needs on a fresh Debian 12.
+# What the build needs on a fresh Debian 12 (debian/control's Build-Depends
+# names the same, and dpkg-buildpackage checks those).
 build_packages=(cmake g++ make pkgconf qt6-base-dev libpulse-dev)
 
 # Installs the named Debian packages that are not installed yet; does
