@@ -21,7 +21,13 @@ public:
     void setTickHandler(std::function<void()> onTick) { m_onTick = std::move(onTick); }
 
 protected:
-    void tick() { if (m_onTick) m_onTick(); }
+    // The handler may destroy this timer, and with it m_onTick: it runs
+    // from a copy, and nothing of the timer is touched after it.
+    void tick()
+    {
+        if (const std::function<void()> onTick = m_onTick)
+            onTick();
+    }
 
 private:
     std::function<void()> m_onTick;

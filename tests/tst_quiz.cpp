@@ -21,6 +21,7 @@ private Q_SLOTS:
 
     void questionBankMapsEveryIndex_data();
     void questionBankMapsEveryIndex();
+    void theHundredIndicesAskEveryProductOnce();
     void textsThatAreNoIndexChangeNothing_data();
     void textsThatAreNoIndexChangeNothing();
     void startAsksTheDrawnQuestionAndClearsThePanel();
@@ -89,11 +90,14 @@ void TestQuiz::questionBankMapsEveryIndex_data()
     QTest::addColumn<QString>("index");
     QTest::addColumn<QString>("question");
     QTest::addColumn<QString>("answer");
-    for (int n = 0; n < 100; ++n) {
-        const int first = n / 10 + 1, second = n % 10 + 1;
-        QTest::addRow("index %d is %dx%d", n, first, second)
-            << QString::number(n) << QStringLiteral("%1x%2").arg(first).arg(second) << QString::number(first * second);
-    }
+    QTest::newRow("index 0 is 1x1") << "0" << "1x1" << "1";
+    QTest::newRow("index 9 is 1x10") << "9" << "1x10" << "10";
+    QTest::newRow("index 10 is 2x1") << "10" << "2x1" << "2";
+    QTest::newRow("index 26 is 3x7") << "26" << "3x7" << "21";
+    QTest::newRow("index 62 is 7x3") << "62" << "7x3" << "21";
+    QTest::newRow("index 77 is 8x8") << "77" << "8x8" << "64";
+    QTest::newRow("index 90 is 10x1") << "90" << "10x1" << "10";
+    QTest::newRow("index 99 is 10x10") << "99" << "10x10" << "100";
 }
 
 void TestQuiz::questionBankMapsEveryIndex()
@@ -104,6 +108,24 @@ void TestQuiz::questionBankMapsEveryIndex()
     m_form->c->setText(index);
     QCOMPARE(m_form->a->caption(), question);
     QCOMPARE(m_form->l->text(), answer);
+}
+
+void TestQuiz::theHundredIndicesAskEveryProductOnce()
+{
+    // Read back from what the window shows: each question is two factors
+    // 1..10 with their product as the answer, and no two indices ask the
+    // same one, so the hundred indices cover the whole table.
+    QSet<QString> asked;
+    for (int n = 0; n < 100; ++n) {
+        m_form->c->setText(QString::number(n));
+        const QStringList factors = m_form->a->caption().split(QLatin1Char('x'));
+        QCOMPARE(factors.size(), 2);
+        const int first = factors.at(0).toInt(), second = factors.at(1).toInt();
+        QVERIFY2(first >= 1 && first <= 10 && second >= 1 && second <= 10, qPrintable(m_form->a->caption()));
+        QCOMPARE(m_form->l->text().toInt(), first * second);
+        asked.insert(m_form->a->caption());
+    }
+    QCOMPARE(asked.size(), 100);
 }
 
 void TestQuiz::textsThatAreNoIndexChangeNothing_data()
@@ -268,7 +290,7 @@ void TestQuiz::countdownStepsOnceASecondWithATickEach()
     m_fake->clock.advance(20000);
     QCOMPARE(shown, QStringList({"@0", "05@1000", "04@2000", "03@3000", "02@4000", "01@5000", "00@6000"}));
     QCOMPARE(cues(), QStringList({"question", "tick", "tick", "tick", "tick", "tick", "wrong"}));
-    QCOMPARE(m_fake->clock.armedCount(), 0);
+    QVERIFY(!m_fake->clock.nextDueNs());
 }
 
 void TestQuiz::pointsFollowTheSecondShowing_data()
@@ -392,7 +414,7 @@ void TestQuiz::tenthTimeoutShowsTheBoxBeforeTheScoreDrops()
     m_fake->prompt.whileShown = [&] {
         atBox << m_form->ynl->caption() << m_form->puan->caption() << m_form->pn->caption()
               << m_form->d->caption() << m_fake->sound.names().last();
-        QCOMPARE(m_fake->clock.armedCount(), 0);
+        QVERIFY(!m_fake->clock.nextDueNs());
     };
     QElapsedTimer real;
     real.start();
@@ -496,14 +518,14 @@ void TestQuiz::leavingGameModeStopsTheCountdownAndTheFlash()
     QCOMPARE(m_form->ynl->caption(), QStringLiteral("0"));
     QCOMPARE(m_form->puan->caption(), QStringLiteral("0"));
     QVERIFY(m_form->focusWidget() != m_form->s);
-    QCOMPARE(m_fake->clock.armedCount(), 0);
+    QVERIFY(!m_fake->clock.nextDueNs());
 
     m_form->oyn->click();
     start(0);
     typeOnKeypad(QStringLiteral("1"));
     m_fake->clock.advance(1200); // flashing
     m_form->kpt->click();
-    QCOMPARE(m_fake->clock.armedCount(), 0);
+    QVERIFY(!m_fake->clock.nextDueNs());
     QCOMPARE(m_form->d->caption(), QString());
     QCOMPARE(m_form->d->backColor(), colour::lightGreen);
 }
