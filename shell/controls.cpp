@@ -150,12 +150,25 @@ public:
 
 } // namespace
 
-ListBox::ListBox(const QStringList &items, QWidget *parent)
-    : QListWidget(parent)
+ListItems::ListItems(const QStringList &items, QObject *parent)
+    : QStringListModel(items, parent)
+{
+}
+
+Qt::ItemFlags ListItems::flags(const QModelIndex &index) const
+{
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    return Qt::ItemIsSelectable | Qt::ItemIsUserCheckable | Qt::ItemIsEnabled | Qt::ItemIsDragEnabled;
+}
+
+ListBox::ListBox(ListItems *items, QWidget *parent)
+    : QListView(parent)
 {
     setItemDelegate(new LineDelegate(this));
     setUniformItemSizes(true);
-    addItems(items);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setModel(items);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);

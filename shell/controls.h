@@ -3,7 +3,8 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
+#include <QStringListModel>
 #include <QImage>
 #include <QPushButton>
 #include <memory>
@@ -86,11 +87,24 @@ public:
     Button(const QString &caption, QWidget *parent);
 };
 
-class ListBox : public QListWidget
+// The items of a list box, read-only; several list boxes may show the same
+// items. Each item has the flags of a plain list box's item, so a screen
+// reader reads them as before.
+class ListItems : public QStringListModel
 {
     Q_OBJECT
 public:
-    ListBox(const QStringList &items, QWidget *parent);
+    ListItems(const QStringList &items, QObject *parent);
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+};
+
+// A list box showing items it does not own: the user may select one, not
+// edit it.
+class ListBox : public QListView
+{
+    Q_OBJECT
+public:
+    ListBox(ListItems *items, QWidget *parent);
 };
 
 // A box with a single sunken border. Its controls live in inner(), whose

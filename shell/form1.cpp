@@ -38,10 +38,10 @@ TextField *makeHiddenField(QWidget *parent, const char *name, QRect rect)
     return field;
 }
 
-ListBox *makeList(QWidget *parent, const char *name, int table, QRect rect, const QFont &font,
+ListBox *makeList(QWidget *parent, const char *name, ListItems *items, QRect rect, const QFont &font,
                   const QColor &fore, const QColor *back)
 {
-    auto *list = new ListBox(study::tableItems(table), parent);
+    auto *list = new ListBox(items, parent);
     list->setObjectName(QLatin1String(name));
     list->setGeometry(rect);
     list->setFont(font);
@@ -102,6 +102,11 @@ void Form1::buildMenuAndViews()
     fr->setBackColor(colour::lightGreen);
     fr->hide();
 
+    // Both views show the same ten items of a table.
+    std::array<ListItems *, 10> tables;
+    for (int n = 1; n <= 10; ++n)
+        tables[size_t(n - 1)] = new ListItems(study::tableItems(n), this);
+
     // Whole-table view: two rows of five, tables 1..5 above and 6..10 below.
     const QFont listFont = designFont(Face::SansSerif, 8.25, true);
     const int lefts[] = {24, 120, 216, 312, 408};
@@ -109,7 +114,7 @@ void Form1::buildMenuAndViews()
         const char *name = study::wholeTableListName(n);
         const QRect rect(lefts[(n - 1) % 5], n <= 5 ? 152 : 312, 89, 147);
         wholeTableLists[size_t(QByteArray(name + 1).toInt() - 1)] =
-            makeList(this, name, n, rect, listFont, colour::blue, nullptr);
+            makeList(this, name, tables[size_t(n - 1)], rect, listFont, colour::blue, nullptr);
     }
     l1 = wholeTableLists[0]; l2 = wholeTableLists[1]; l3 = wholeTableLists[2]; l4 = wholeTableLists[3];
     l5 = wholeTableLists[4]; l6 = wholeTableLists[5]; l7 = wholeTableLists[6]; l8 = wholeTableLists[7];
@@ -118,7 +123,7 @@ void Form1::buildMenuAndViews()
     // Memorise view: ten lists on one rectangle, one shown at a time.
     const char *const memoriseNames[] = {"br", "iki", "uc", "dort", "bes", "alt", "yedi", "skz", "dkz", "nn"};
     for (int n = 1; n <= 10; ++n)
-        memoriseLists[size_t(n - 1)] = makeList(this, memoriseNames[n - 1], n, {200, 192, 105, 264},
+        memoriseLists[size_t(n - 1)] = makeList(this, memoriseNames[n - 1], tables[size_t(n - 1)], {200, 192, 105, 264},
                                                 designFont(Face::Comic, 14.25), colour::white, &colour::black);
     br = memoriseLists[0]; iki = memoriseLists[1]; uc = memoriseLists[2]; dort = memoriseLists[3];
     bes = memoriseLists[4]; alt = memoriseLists[5]; yedi = memoriseLists[6]; skz = memoriseLists[7];
