@@ -80,8 +80,9 @@ class GameOverPrompt
 {
 public:
     virtual ~GameOverPrompt() = default;
-    // Modal Yes/No question; returns true for Yes.
-    virtual bool ask(QWidget *parent, const QString &title, const QString &text) = 0;
+    // Shows the game-over box, modal, and returns once the player has
+    // closed it, whichever way: the game ends then.
+    virtual void show(QWidget *parent, const QString &title, const QString &text) = 0;
 };
 
 struct Platform

@@ -4,7 +4,8 @@
 
 #include "shell/controls.h"
 #include "shell/numbertext.h"
-#include "shell/qtplatform.h"
+#include "shell/mixingrandom.h"
+#include "shell/qtclock.h"
 #include "shell/rawimage.h"
 #include "shell/windowsystem.h"
 #include "tests/support/fakeplatform.h"
