@@ -80,11 +80,11 @@ void Form1::buildMenuAndViews()
 
     // Labels lie beneath every other kind of control, so they come first.
     Label1 = Label::create(this, "Label1", {8, 8, 505, 49}, QStringLiteral("KORUBEL OYUNU"),
-                       designFont(Face::Comic, 26.25, true), colour::red, colour::lightGreen, Qt::AlignHCenter);
+                           designFont(Face::Comic, 26.25, true), colour::red, colour::lightGreen, Qt::AlignHCenter);
     Label6 = Label::create(this, "Label6", {24, 192, 169, 273}, QString(), comic975, colour::blue,
-                       colour::lightGreen, Qt::AlignRight);
+                           colour::lightGreen, Qt::AlignRight);
     Label7 = Label::create(this, "Label7", {312, 192, 185, 273}, QString(), comic975, colour::red,
-                       colour::lightGreen, Qt::AlignLeft);
+                           colour::lightGreen, Qt::AlignLeft);
 
     p1 = new PictureBox({8, 152, 505, 313}, this);
     p1->setObjectName(QStringLiteral("p1"));
@@ -148,23 +148,23 @@ void Form1::buildGamePanel()
     d = Label::create(panel, "d", {32, 8, 241, 41}, QString(), comic20, colour::red, colour::lightGreen, centre);
     pn = Label::create(panel, "pn", {272, 8, 137, 41}, QString(), comic20, colour::blue, colour::lightGreen, centre);
     Label8 = Label::create(panel, "Label8", {456, 8, 41, 25}, QStringLiteral("?"),
-                       designFont(Face::Tahoma, 15.75, true), colour::red, colour::lightGreen, centre);
+                           designFont(Face::Tahoma, 15.75, true), colour::red, colour::lightGreen, centre);
     Label8->setCursor(Qt::PointingHandCursor);
     a = Label::create(panel, "a", {32, 48, 161, 41}, QString(), sans24, colour::red, colour::lightYellow, centre);
     Label3 = Label::create(panel, "Label3", {192, 48, 33, 41}, QString(), sans24, colour::blue, colour::lightYellow, centre);
     // The narrow face lets the widest answer, "100", fit the 49 pixels.
     b = Label::create(panel, "b", {224, 48, 49, 41}, QString(), designFont(Face::SansNarrow, 24, true),
-                  colour::red, colour::lightYellow, centre);
+                      colour::red, colour::lightYellow, centre);
     t = Label::create(panel, "t", {424, 48, 49, 41}, QString(), sans24, colour::red, colour::lightYellow, Qt::AlignLeft);
     Label2 = Label::create(panel, "Label2", {352, 152, 121, 33}, QStringLiteral("Doğru"), comic14,
-                       colour::darkGreen, colour::lightYellow, centre);
+                           colour::darkGreen, colour::lightYellow, centre);
     dgr = Label::create(panel, "dgr", {352, 192, 121, 33}, QStringLiteral("0"), terminal, colour::red, colour::lightGreen, centre);
     Label4 = Label::create(panel, "Label4", {352, 216, 121, 33}, QStringLiteral("Yanlış"), comic14,
-                       colour::darkRed, colour::lightYellow, centre);
+                           colour::darkRed, colour::lightYellow, centre);
     // ynl is taller than the other counters; Label5 is drawn over its lower part.
     ynl = Label::create(panel, "ynl", {352, 256, 121, 41}, QStringLiteral("0"), terminal, colour::red, colour::lightGreen, centre);
     Label5 = Label::create(panel, "Label5", {352, 280, 121, 33}, QStringLiteral("Puanınız"), comic14,
-                       colour::blue, colour::lightYellow, centre);
+                           colour::blue, colour::lightYellow, centre);
     puan = Label::create(panel, "puan", {352, 320, 121, 33}, QStringLiteral("0"), terminal, colour::red, colour::lightGreen, centre);
 
     c = makeHiddenField(panel, "c", {408, 8, 41, 19});

@@ -20,21 +20,21 @@ FrmAbout::FrmAbout()
     // Labels have no back colour of their own: the pink window shows around the text.
 
     lblTitle = Label::create(this, "lblTitle", {70, 16, 467, 48}, QStringLiteral("Korubel Oyunu"),
-                         designFont(Face::Comic, 20.25, true), colour::blue, std::nullopt, Qt::AlignHCenter);
+                             designFont(Face::Comic, 20.25, true), colour::blue, std::nullopt, Qt::AlignHCenter);
     lblVersion = Label::create(this, "lblVersion", {168, 72, 259, 23}, QStringLiteral("Version   1.00"),
-                           designFont(Face::SansSerif, 12, true), colour::red, std::nullopt, Qt::AlignHCenter);
+                               designFont(Face::SansSerif, 12, true), colour::red, std::nullopt, Qt::AlignHCenter);
     lblDescription = Label::create(this, "lblDescription", {64, 104, 499, 222}, rulesText,
-                               designFont(Face::Comic, 12), colour::darkGreen, std::nullopt, Qt::AlignHCenter);
+                                   designFont(Face::Comic, 12), colour::darkGreen, std::nullopt, Qt::AlignHCenter);
     // An etched separator: a grey hairline over a white line.
     Line1_0 = new Line({96, 328}, {536, 328}, 2, colour::white, this);
     Line1_0->setObjectName(QStringLiteral("Line1(0)"));
     Line1_1 = new Line({96, 328}, {536, 328}, 1, colour::grey, this);
     Line1_1->setObjectName(QStringLiteral("Line1(1)"));
     lblDisclaimer = Label::create(this, "lblDisclaimer", {104, 336, 258, 63},
-                              QStringLiteral("Korubel Oyunu ekibi\nÖzgür yazılım, 2026"),
-                              designFont(Face::SansSerif, 12, true), colour::red, std::nullopt, Qt::AlignRight);
+                                  QStringLiteral("Korubel Oyunu ekibi\nÖzgür yazılım, 2026"),
+                                  designFont(Face::SansSerif, 12, true), colour::red, std::nullopt, Qt::AlignRight);
     Label1 = Label::create(this, "Label1", {464, 360, 89, 33}, QStringLiteral("Kapat"),
-                       designFont(Face::SansSerif, 18, true), colour::black, std::nullopt, Qt::AlignLeft);
+                           designFont(Face::SansSerif, 18, true), colour::black, std::nullopt, Qt::AlignLeft);
     Label1->setCursor(Qt::PointingHandCursor);
     Label1->setAccessibleDescription(QStringLiteral("Pencereyi kapatır"));
     lblDescription->setAccessibleDescription(QStringLiteral("Oyunun kuralları"));
