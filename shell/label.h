@@ -3,6 +3,8 @@
 #include <QLabel>
 #include <optional>
 
+// A caption: plain text, wrapping, no focus. Its change reaction runs on
+// every caption assignment, also when the caption already holds that text.
 class Label : public QLabel
 {
     Q_OBJECT

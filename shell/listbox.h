@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QListView>
+
 #include "shell/listitems.h"
 
 // A list box showing items it does not own: the user may select one, not

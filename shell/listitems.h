@@ -3,8 +3,9 @@
 #include <QStringListModel>
 
 // The items of a list box, read-only; several list boxes may show the same
-// items. Each item has the flags of a plain list box's item, so a screen
-// reader reads them as before.
+// items. Each item has the flags QListWidget gives its items (selectable,
+// enabled, checkable, draggable, not editable), which a screen reader
+// reports with it.
 class ListItems : public QStringListModel
 {
     Q_OBJECT

@@ -2,6 +2,8 @@
 
 #include <QLineEdit>
 
+// A text field whose change reaction runs only when its text really
+// changes (QLineEdit's textChanged); program-set text is cut to maxLength.
 class TextField : public QLineEdit
 {
     Q_OBJECT

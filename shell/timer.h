@@ -2,8 +2,11 @@
 
 #include <QObject>
 #include <memory>
+
 #include "shell/platform.h"
 
+// A timer on one of the platform's clocks: it ticks every interval while
+// enabled with a non-zero interval.
 class Timer : public QObject
 {
     Q_OBJECT
