@@ -438,9 +438,11 @@ void TestQuiz::gameOverEndsTheProgramWithTheHowToPlayWindowOpen()
     QSignalSpy ended(m_form, &Form1::unloaded);
     named::button(m_form, "hknd")->click();
     QVERIFY(m_form->about());
-    named::label(m_form, "ynl")->setCaption(QStringLiteral("9"));
-    start(3);
-    m_fake->clock.advance(6000);
+    for (int n = 1; n <= 10; ++n) {
+        QCOMPARE(m_fake->prompt.shown, 0);
+        start(3);
+        m_fake->clock.advance(6000);
+    }
     QCOMPARE(m_fake->prompt.shown, 1);
     QCOMPARE(ended.count(), 1);
     QVERIFY(!m_form->about());

@@ -167,13 +167,19 @@ void TestScreens::enterDoesNothingWhileStartIsOffScreen()
 
 void TestScreens::leavingGameModeResetsThePanelAndPlaysBothCues()
 {
+    // A right answer at "04", then a timeout: the panel shows something everywhere.
     named::button(m_form, "oyn")->click();
-    named::label(m_form, "a")->setCaption(QStringLiteral("7x8"));
-    named::label(m_form, "b")->setCaption(QStringLiteral("56"));
-    named::label(m_form, "Label3")->setCaption(QStringLiteral("="));
-    named::label(m_form, "t")->setCaption(QStringLiteral("03"));
-    named::label(m_form, "pn")->setCaption(QStringLiteral("20 Puan"));
-    named::label(m_form, "puan")->setCaption(QStringLiteral("-30"));
+    m_fake->random.queueIndex(66); // 7x7
+    named::button(m_form, "s")->click();
+    m_fake->clock.advance(2000);
+    named::button(m_form, "a4")->click();
+    named::button(m_form, "a9")->click();
+    m_fake->random.queueIndex(99); // 10x10
+    named::button(m_form, "s")->click();
+    m_fake->clock.advance(6000);
+    QCOMPARE(named::label(m_form, "a")->caption() + named::label(m_form, "b")->caption(), QStringLiteral("10x10100"));
+    QCOMPARE(named::label(m_form, "dgr")->caption() + named::label(m_form, "ynl")->caption(), QStringLiteral("11"));
+    QCOMPARE(named::label(m_form, "puan")->caption(), QStringLiteral("30"));
     m_fake->sound.cues.clear();
     named::button(m_form, "kpt")->click();
     for (Label *label : {named::label(m_form, "a"), named::label(m_form, "b"), named::label(m_form, "Label3"), named::label(m_form, "t"), named::label(m_form, "d"), named::label(m_form, "pn")})
@@ -191,9 +197,10 @@ void TestScreens::leavingGameModeResetsThePanelAndPlaysBothCues()
 
 void TestScreens::leavingGameModeKeepsTheEntryAsTheLastQuestionLeftIt()
 {
+    // A timeout leaves the answer field and the keypad disabled.
     named::button(m_form, "oyn")->click();
-    named::field(m_form, "Text1")->setEnabled(false);
-    named::button(m_form, "a5")->setEnabled(false);
+    named::button(m_form, "s")->click();
+    m_fake->clock.advance(6000);
     named::button(m_form, "kpt")->click();
     named::button(m_form, "oyn")->click();
     QVERIFY(!named::field(m_form, "Text1")->isEnabled());
