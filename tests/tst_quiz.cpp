@@ -105,7 +105,7 @@ void TestQuiz::questionBankMapsEveryIndex()
     QFETCH(QString, index);
     QFETCH(QString, question);
     QFETCH(QString, answer);
-    named::field(m_form, "c")->setText(index);
+    start(index.toInt());
     QCOMPARE(named::label(m_form, "a")->caption(), question);
     QCOMPARE(named::field(m_form, "l")->text(), answer);
 }
@@ -117,7 +117,7 @@ void TestQuiz::theHundredIndicesAskEveryProductOnce()
     // same one, so the hundred indices cover the whole table.
     QSet<QString> asked;
     for (int n = 0; n < 100; ++n) {
-        named::field(m_form, "c")->setText(QString::number(n));
+        start(n);
         const QStringList factors = named::label(m_form, "a")->caption().split(QLatin1Char('x'));
         QCOMPARE(factors.size(), 2);
         const int first = factors.at(0).toInt(), second = factors.at(1).toInt();
@@ -147,9 +147,11 @@ void TestQuiz::textsThatAreNoIndexChangeNothing()
 
 void TestQuiz::startAsksTheDrawnQuestionAndClearsThePanel()
 {
-    named::field(m_form, "Text1")->setText(QStringLiteral("12"));
-    named::label(m_form, "pn")->setCaption(QStringLiteral("-10 Puan"));
-    named::label(m_form, "t")->setCaption(QStringLiteral("00"));
+    // A wrong answer left to time out: "12" typed, "00", "-10 Puan", "Yanlış Cevap".
+    start(5);
+    typeOnKeypad(QStringLiteral("12"));
+    m_fake->clock.advance(6000);
+    QCOMPARE(named::label(m_form, "pn")->caption(), QStringLiteral("-10 Puan"));
     m_fake->sound.cues.clear();
     start(62);
     QCOMPARE(named::label(m_form, "a")->caption(), QStringLiteral("7x3"));
