@@ -182,8 +182,8 @@ void TestScreens::leavingGameModeResetsThePanelAndPlaysBothCues()
     QCOMPARE(named::label(m_form, "puan")->caption(), QStringLiteral("30"));
     m_fake->sound.cues.clear();
     named::button(m_form, "kpt")->click();
-    for (Label *label : {named::label(m_form, "a"), named::label(m_form, "b"), named::label(m_form, "Label3"), named::label(m_form, "t"), named::label(m_form, "d"), named::label(m_form, "pn")})
-        QCOMPARE(label->caption(), QString());
+    for (const char *label : {"a", "b", "Label3", "t", "d", "pn"})
+        QCOMPARE(named::label(m_form, label)->caption(), QString());
     QCOMPARE(named::label(m_form, "dgr")->caption(), QStringLiteral("0"));
     QCOMPARE(named::label(m_form, "ynl")->caption(), QStringLiteral("0"));
     QCOMPARE(named::label(m_form, "puan")->caption(), QStringLiteral("0"));
