@@ -156,15 +156,16 @@ void Form1::buildGamePanel()
     b = Label::create(panel, "b", {224, 48, 49, 41}, QString(), designFont(Face::SansNarrow, 24, true),
                       colour::red, colour::lightYellow, centre);
     t = Label::create(panel, "t", {424, 48, 49, 41}, QString(), sans24, colour::red, colour::lightYellow, Qt::AlignLeft);
-    Label2 = Label::create(panel, "Label2", {352, 152, 121, 33}, QStringLiteral("Doğru"), comic14,
-                           colour::darkGreen, colour::lightYellow, centre);
+    // The counters' captions are fixed; no handler needs them.
+    Label::create(panel, "Label2", {352, 152, 121, 33}, QStringLiteral("Doğru"), comic14,
+                  colour::darkGreen, colour::lightYellow, centre);
     dgr = Label::create(panel, "dgr", {352, 192, 121, 33}, QStringLiteral("0"), terminal, colour::red, colour::lightGreen, centre);
-    Label4 = Label::create(panel, "Label4", {352, 216, 121, 33}, QStringLiteral("Yanlış"), comic14,
-                           colour::darkRed, colour::lightYellow, centre);
+    Label::create(panel, "Label4", {352, 216, 121, 33}, QStringLiteral("Yanlış"), comic14,
+                  colour::darkRed, colour::lightYellow, centre);
     // ynl is taller than the other counters; Label5 is drawn over its lower part.
     ynl = Label::create(panel, "ynl", {352, 256, 121, 41}, QStringLiteral("0"), terminal, colour::red, colour::lightGreen, centre);
-    Label5 = Label::create(panel, "Label5", {352, 280, 121, 33}, QStringLiteral("Puanınız"), comic14,
-                           colour::blue, colour::lightYellow, centre);
+    Label::create(panel, "Label5", {352, 280, 121, 33}, QStringLiteral("Puanınız"), comic14,
+                  colour::blue, colour::lightYellow, centre);
     puan = Label::create(panel, "puan", {352, 320, 121, 33}, QStringLiteral("0"), terminal, colour::red, colour::lightGreen, centre);
 
     c = makeHiddenField(panel, "c", {408, 8, 41, 19});

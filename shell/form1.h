@@ -97,7 +97,8 @@ private:
     QPointer<FrmAbout> frmAbout;
     bool m_unloaded = false;
 
-    // The controls, each stored once; named as the handlers call them.
+    // The controls the handlers use, each stored once, named as the
+    // handlers call them; the window owns the rest only as its children.
     // Menu row.
     Button *tm, *tbl, *oyn, *kpt, *cks, *hknd;
     Label *Label1;
@@ -119,7 +120,7 @@ private:
     TextField *c, *l, *Text1;
     Button *s;
     std::array<Button *, 10> digitKeys; // a0..a9
-    Label *Label2, *dgr, *Label4, *ynl, *Label5, *puan;
+    Label *dgr, *ynl, *puan; // Label2, Label4 and Label5 are captions only
     // The countdown's stages in the order they run: Timer8, Timer7,
     // Timer1..Timer4. Timer5 and Timer6 run the flash.
     std::array<Timer *, 6> stageTimers;

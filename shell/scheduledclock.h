@@ -24,6 +24,7 @@ class ScheduledTimer;
 //  - A repeating timer that has fallen a whole period behind (the machine
 //    was suspended) ticks once and counts on from then: no burst.
 //  - A tick never fires inside another tick's handler.
+//  - A tick's handler may stop, restart or destroy its own timer.
 class ScheduledClock : public Clock
 {
 public:
