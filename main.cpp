@@ -1,10 +1,11 @@
 #include <QApplication>
 
-#include "quiz/gameoverbox.h"
+#include "quiz/messageboxprompt.h"
 #include "quiz/soundmodule.h"
 #include "shell/designfonts.h"
 #include "shell/form1.h"
-#include "shell/qtplatform.h"
+#include "shell/mixingrandom.h"
+#include "shell/qtclock.h"
 #include "shell/windowsystem.h"
 
 int main(int argc, char *argv[])

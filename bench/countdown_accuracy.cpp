@@ -21,11 +21,13 @@
 #include <memory>
 
 #include "bench/stats.h"
-#include "quiz/questionbank.h"
+#include "quiz/countdownstage.h"
 #include "quiz/soundmodule.h"
 #include "shell/designfonts.h"
 #include "shell/form1.h"
-#include "shell/qtplatform.h"
+#include "shell/mixingrandom.h"
+#include "shell/namedcontrols.h"
+#include "shell/qtclock.h"
 
 namespace {
 
@@ -40,11 +42,7 @@ public:
 class CountingPrompt : public GameOverPrompt
 {
 public:
-    bool ask(QWidget *, const QString &, const QString &) override
-    {
-        ++shown;
-        return true;
-    }
+    void show(QWidget *, const QString &, const QString &) override { ++shown; }
     int shown = 0;
 };
 
@@ -97,7 +95,7 @@ int main(int argc, char *argv[])
     CountingPrompt prompt;
     Form1 form(Platform{clock, sound, random, prompt});
     form.show();
-    form.oyn->click();
+    named::button(&form, "oyn")->click();
 
     // errors[k]: signed error of stage k (ms, positive = late), every question.
     std::array<std::vector<double>, kStages> errors;
@@ -111,19 +109,19 @@ int main(int argc, char *argv[])
             app.exit(0); // quit() would close the window first
             return;
         }
-        if (form.ynl->caption() == QLatin1String("9")) {
-            form.kpt->click();
-            form.oyn->click();
+        if (named::label(&form, "ynl")->caption() == QLatin1String("9")) {
+            named::button(&form, "kpt")->click();
+            named::button(&form, "oyn")->click();
         }
         ++asked;
         nextStage = 0;
         start = SteadyClock::now();
-        form.s->click();
+        named::button(&form, "s")->click();
     };
 
-    QObject::connect(form.t, &Label::changed, &app, [&] {
+    QObject::connect(named::label(&form, "t"), &Label::changed, &app, [&] {
         const SteadyClock::time_point now = SteadyClock::now();
-        const int stage = stageOf(form.t->caption());
+        const int stage = stageOf(named::label(&form, "t")->caption());
         if (stage < 0)
             return;
         if (stage != nextStage)

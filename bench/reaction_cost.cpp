@@ -28,6 +28,7 @@
 #include "quiz/soundmodule.h"
 #include "shell/designfonts.h"
 #include "shell/form1.h"
+#include "shell/namedcontrols.h"
 #include "tests/support/fakeplatform.h"
 
 namespace {
@@ -64,22 +65,22 @@ struct Game
     Game()
     {
         form.show();
-        form.oyn->click();
+        named::button(&form, "oyn")->click();
         QCoreApplication::processEvents();
     }
     // Every question a different product, the same ones in every run.
     void startQuestion()
     {
         fake.random.queueIndex((drawn++ * 37) % 100);
-        form.s->click();
+        named::button(&form, "s")->click();
     }
     // Leaves the game and enters it again before the tenth wrong answer
     // would end it.
     void keepPlaying()
     {
-        if (form.ynl->caption() == QLatin1String("9")) {
-            form.kpt->click();
-            form.oyn->click();
+        if (named::label(&form, "ynl")->caption() == QLatin1String("9")) {
+            named::button(&form, "kpt")->click();
+            named::button(&form, "oyn")->click();
         }
     }
     void settle()
@@ -104,10 +105,10 @@ void measureReactions(int iterations, int warmup)
         game.startQuestion();
         game.fake.clock.advance(1000); // "05": a correct answer earns 50
         game.settle();
-        const int before = counter(form.dgr);
-        const QString answer = form.l->text();
-        const double us = microsecondsOf([&] { form.Text1->setText(answer); });
-        if (counter(form.dgr) != before + 1 || form.d->caption() != QStringLiteral("Doğru Cevap"))
+        const int before = counter(named::label(&form, "dgr"));
+        const QString answer = named::field(&form, "l")->text();
+        const double us = microsecondsOf([&] { named::field(&form, "Text1")->setText(answer); });
+        if (counter(named::label(&form, "dgr")) != before + 1 || named::label(&form, "d")->caption() != QStringLiteral("Doğru Cevap"))
             fail("a correct answer was not graded");
         if (i >= warmup)
             correct.push_back(us);
@@ -119,9 +120,9 @@ void measureReactions(int iterations, int warmup)
         game.startQuestion();
         game.fake.clock.advance(5000); // "05" .. "01"
         game.settle();
-        const int before = counter(form.ynl);
+        const int before = counter(named::label(&form, "ynl"));
         const double us = microsecondsOf([&] { game.fake.clock.advance(1000); });
-        if (form.t->caption() != QLatin1String("00") || counter(form.ynl) != before + 1)
+        if (named::label(&form, "t")->caption() != QLatin1String("00") || counter(named::label(&form, "ynl")) != before + 1)
             fail("a timeout was not charged");
         if (i >= warmup)
             timeout.push_back(us);
@@ -129,18 +130,18 @@ void measureReactions(int iterations, int warmup)
     }
 
     // Each start abandons a question answered a moment ago, its flash armed.
-    game.form.kpt->click();
-    game.form.oyn->click();
+    named::button(&game.form, "kpt")->click();
+    named::button(&game.form, "oyn")->click();
     for (int i = 0; i < warmup + iterations; ++i) {
         game.settle();
         game.fake.random.queueIndex((game.drawn++ * 37) % 100);
-        const double us = microsecondsOf([&] { form.s->click(); });
-        if (form.b->caption() != QLatin1String("?") || !form.t->caption().isEmpty() || form.a->caption().isEmpty())
+        const double us = microsecondsOf([&] { named::button(&form, "s")->click(); });
+        if (named::label(&form, "b")->caption() != QLatin1String("?") || !named::label(&form, "t")->caption().isEmpty() || named::label(&form, "a")->caption().isEmpty())
             fail("a click on the start button did not start a question");
         if (i >= warmup)
             start.push_back(us);
         game.fake.clock.advance(1000);
-        form.Text1->setText(form.l->text());
+        named::field(&form, "Text1")->setText(named::field(&form, "l")->text());
     }
     if (form.isUnloaded() || game.fake.prompt.shown > 0)
         fail("the game ended during the run");

@@ -1,14 +1,16 @@
 // The countdown: six one-shot stage timers chained through the change
 // reaction of t, the timeout charge, and grading a correct answer.
-#include "quiz/questionbank.h"
+#include "quiz/countdownstage.h"
 #include "shell/form1.h"
 #include "shell/numbertext.h"
 
-static_assert(quiz::kCountdownStages == std::tuple_size_v<decltype(Form1::stageTimers)>,
-              "one stage timer for every countdown stage");
-
 // Each stage timer writes its stage's value.
-void Form1::showStage(size_t stage) { t->setCaption(QLatin1String(quiz::kCountdown[stage].shows)); }
+void Form1::showStage(size_t stage)
+{
+    static_assert(quiz::kCountdownStages == std::tuple_size_v<decltype(stageTimers)>,
+                  "one stage timer for every countdown stage");
+    t->setCaption(QLatin1String(quiz::kCountdown[stage].shows));
+}
 void Form1::Timer8_Timer() { showStage(0); }
 void Form1::Timer7_Timer() { showStage(1); }
 void Form1::Timer1_Timer() { showStage(2); }
@@ -32,8 +34,7 @@ void Form1::t_Change()
     if (shown == QLatin1String(quiz::kCountdown[last].shows)) {
         stageTimers[last]->setInterval(0);
         Text1->setEnabled(false);
-        for (Button *key : keypad)
-            key->setEnabled(false);
+        setKeypadEnabled(false);
         b->setCaption(l->text());
     }
 

@@ -27,8 +27,8 @@ void Form1::ynl_Change()
     m_platform.sound.play(Cue::Wrong);
     if (ynl->caption() != QLatin1String("10"))
         return;
-    // Yes and No end the game alike.
-    m_platform.prompt.ask(this, QStringLiteral("Oyun Bitti"),
+    // The box asks Yes or No; either answer ends the game.
+    m_platform.prompt.show(this, QStringLiteral("Oyun Bitti"),
                           QStringLiteral("Üzgünüz 10 kez yanlış cevap verdiniz. Oyun bitti."));
     close();
 }

@@ -19,12 +19,4 @@ std::optional<Question> questionFor(const QString &indexText)
     return Question{QStringLiteral("%1x%2").arg(first).arg(second), QString::number(first * second)};
 }
 
-std::optional<int> pointsFor(const QString &countdown)
-{
-    for (const CountdownStage &stage : kCountdown)
-        if (stage.points > 0 && countdown == QLatin1String(stage.shows))
-            return stage.points;
-    return std::nullopt;
-}
-
 } // namespace quiz

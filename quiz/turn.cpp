@@ -13,6 +13,7 @@ void Form1::s_Click()
     for (Timer *stage : stageTimers)
         stage->setInterval(0);
 
+    Timer *const Timer8 = stageTimers.front();
     m_platform.sound.play(Cue::Question);
     Timer8->setEnabled(true);
     t->setCaption(QString());
@@ -32,8 +33,7 @@ void Form1::s_Click()
         c_Change();
     else
         c->setText(indexText);
-    for (Button *key : keypad)
-        key->setEnabled(true);
+    setKeypadEnabled(true);
     Timer5->setEnabled(false);
     Timer6->setEnabled(false);
     d->setBackColor(colour::lightGreen);
@@ -62,6 +62,13 @@ void Form1::appendDigit(char digit)
 {
     // A fourth character is cut off again by the field, so nothing changes.
     Text1->setText(Text1->text() + QLatin1Char(digit));
+}
+
+void Form1::setKeypadEnabled(bool enabled)
+{
+    // In telephone order, 1..9 and then 0, as the keys were always switched.
+    for (int digit : {1, 2, 3, 4, 5, 6, 7, 8, 9, 0})
+        digitKeys[size_t(digit)]->setEnabled(enabled);
 }
 
 void Form1::a0_Click() { appendDigit('0'); }

@@ -4,7 +4,7 @@
 #include <QFontDatabase>
 #include <QStyleFactory>
 #include <cmath>
-#include <dlfcn.h>
+#include <fontconfig/fontconfig.h>
 
 #include "shell/embedded.h"
 
@@ -30,8 +30,9 @@ QFont designFont(Face face, qreal points, bool bold)
     QFont font(familyOf(face));
     font.setPixelSize(pixelsForPoints(points));
     font.setBold(bold);
-    // Never let a missing glyph silently come from another face.
-    font.setStyleStrategy(QFont::PreferMatch);
+    // Never let a missing glyph silently come from another face: the
+    // bundled faces cover every text of the game.
+    font.setStyleStrategy(QFont::NoFontMerging);
     return font;
 }
 
@@ -85,21 +86,12 @@ const char fontRules[] = R"(<?xml version="1.0"?>
 
 bool useBundledFontsOnly()
 {
-    // fontconfig is already loaded with Qt; looking its functions up at run
-    // time keeps the build free of its headers.
-    using FcConfig = void;
-    const auto create = reinterpret_cast<FcConfig *(*)()>(dlsym(RTLD_DEFAULT, "FcConfigCreate"));
-    const auto parse = reinterpret_cast<int (*)(FcConfig *, const unsigned char *, int)>(
-        dlsym(RTLD_DEFAULT, "FcConfigParseAndLoadFromMemory"));
-    const auto setCurrent = reinterpret_cast<int (*)(FcConfig *)>(dlsym(RTLD_DEFAULT, "FcConfigSetCurrent"));
-    const auto destroy = reinterpret_cast<void (*)(FcConfig *)>(dlsym(RTLD_DEFAULT, "FcConfigDestroy"));
-    if (!create || !parse || !setCurrent || !destroy)
-        return false;
-    FcConfig *config = create();
+    FcConfig *config = FcConfigCreate();
     if (!config)
         return false;
-    const bool ok = parse(config, reinterpret_cast<const unsigned char *>(fontRules), 1) && setCurrent(config);
-    destroy(config); // the current configuration holds a reference of its own
+    const bool ok = FcConfigParseAndLoadFromMemory(config, reinterpret_cast<const FcChar8 *>(fontRules), FcTrue)
+                    && FcConfigSetCurrent(config);
+    FcConfigDestroy(config); // the current configuration holds a reference of its own
     return ok;
 }
 

@@ -5,19 +5,12 @@
 #include <QKeyEvent>
 
 #include "shell/colours.h"
+#include "shell/designfonts.h"
 #include "shell/frmabout.h"
 #include "shell/rawimage.h"
 #include "study/tables.h"
 
 namespace {
-
-Label *makeLabel(QWidget *parent, const char *name, QRect rect, const QString &text,
-                 const QFont &font, const QColor &fore, const QColor &back, Qt::Alignment align)
-{
-    Label *label = Label::create(parent, name, rect, text, font, fore, align);
-    label->setBackColor(back);
-    return label;
-}
 
 Button *makeButton(QWidget *parent, const char *name, QRect rect, const QString &text,
                    const QFont &font)
@@ -38,10 +31,10 @@ TextField *makeHiddenField(QWidget *parent, const char *name, QRect rect)
     return field;
 }
 
-ListBox *makeList(QWidget *parent, const char *name, int table, QRect rect, const QFont &font,
+ListBox *makeList(QWidget *parent, const char *name, ListItems *items, QRect rect, const QFont &font,
                   const QColor &fore, const QColor *back)
 {
-    auto *list = new ListBox(study::tableItems(table), parent);
+    auto *list = new ListBox(items, parent);
     list->setObjectName(QLatin1String(name));
     list->setGeometry(rect);
     list->setFont(font);
@@ -69,7 +62,7 @@ Form1::Form1(const Platform &platform, QWidget *parent)
 
     buildMenuAndViews();
     buildGamePanel();
-    setTabOrder();
+    chainTabOrder();
     describeForScreenReaders();
     connectHandlers();
     Form_Load();
@@ -86,12 +79,12 @@ void Form1::buildMenuAndViews()
     const QFont comic975 = designFont(Face::Comic, 9.75);
 
     // Labels lie beneath every other kind of control, so they come first.
-    Label1 = makeLabel(this, "Label1", {8, 8, 505, 49}, QStringLiteral("KORUBEL OYUNU"),
-                       designFont(Face::Comic, 26.25, true), colour::red, colour::lightGreen, Qt::AlignHCenter);
-    Label6 = makeLabel(this, "Label6", {24, 192, 169, 273}, QString(), comic975, colour::blue,
-                       colour::lightGreen, Qt::AlignRight);
-    Label7 = makeLabel(this, "Label7", {312, 192, 185, 273}, QString(), comic975, colour::red,
-                       colour::lightGreen, Qt::AlignLeft);
+    Label1 = Label::create(this, "Label1", {8, 8, 505, 49}, QStringLiteral("KORUBEL OYUNU"),
+                           designFont(Face::Comic, 26.25, true), colour::red, colour::lightGreen, Qt::AlignHCenter);
+    Label6 = Label::create(this, "Label6", {24, 192, 169, 273}, QString(), comic975, colour::blue,
+                           colour::lightGreen, Qt::AlignRight);
+    Label7 = Label::create(this, "Label7", {312, 192, 185, 273}, QString(), comic975, colour::red,
+                           colour::lightGreen, Qt::AlignLeft);
 
     p1 = new PictureBox({8, 152, 505, 313}, this);
     p1->setObjectName(QStringLiteral("p1"));
@@ -102,27 +95,25 @@ void Form1::buildMenuAndViews()
     fr->setBackColor(colour::lightGreen);
     fr->hide();
 
+    // Both views show the same ten items of a table.
+    std::array<ListItems *, 10> tables;
+    for (int n = 1; n <= 10; ++n)
+        tables[size_t(n - 1)] = new ListItems(study::tableItems(n), this);
+
     // Whole-table view: two rows of five, tables 1..5 above and 6..10 below.
     const QFont listFont = designFont(Face::SansSerif, 8.25, true);
     const int lefts[] = {24, 120, 216, 312, 408};
     for (int n = 1; n <= 10; ++n) {
-        const char *name = study::wholeTableListName(n);
         const QRect rect(lefts[(n - 1) % 5], n <= 5 ? 152 : 312, 89, 147);
-        wholeTableLists[size_t(QByteArray(name + 1).toInt() - 1)] =
-            makeList(this, name, n, rect, listFont, colour::blue, nullptr);
+        wholeTableLists[size_t(n - 1)] =
+            makeList(this, study::wholeTableListName(n), tables[size_t(n - 1)], rect, listFont, colour::blue, nullptr);
     }
-    l1 = wholeTableLists[0]; l2 = wholeTableLists[1]; l3 = wholeTableLists[2]; l4 = wholeTableLists[3];
-    l5 = wholeTableLists[4]; l6 = wholeTableLists[5]; l7 = wholeTableLists[6]; l8 = wholeTableLists[7];
-    l9 = wholeTableLists[8]; l10 = wholeTableLists[9];
 
     // Memorise view: ten lists on one rectangle, one shown at a time.
     const char *const memoriseNames[] = {"br", "iki", "uc", "dort", "bes", "alt", "yedi", "skz", "dkz", "nn"};
     for (int n = 1; n <= 10; ++n)
-        memoriseLists[size_t(n - 1)] = makeList(this, memoriseNames[n - 1], n, {200, 192, 105, 264},
+        memoriseLists[size_t(n - 1)] = makeList(this, memoriseNames[n - 1], tables[size_t(n - 1)], {200, 192, 105, 264},
                                                 designFont(Face::Comic, 14.25), colour::white, &colour::black);
-    br = memoriseLists[0]; iki = memoriseLists[1]; uc = memoriseLists[2]; dort = memoriseLists[3];
-    bes = memoriseLists[4]; alt = memoriseLists[5]; yedi = memoriseLists[6]; skz = memoriseLists[7];
-    dkz = memoriseLists[8]; nn = memoriseLists[9];
 
     g = makeButton(this, "g", {144, 152, 105, 25}, QStringLiteral("Geri"), comic14);
     g->hide();
@@ -154,27 +145,28 @@ void Form1::buildGamePanel()
     const QFont terminal = designFont(Face::Terminal, 18, true);
     const auto centre = Qt::AlignHCenter;
 
-    d = makeLabel(panel, "d", {32, 8, 241, 41}, QString(), comic20, colour::red, colour::lightGreen, centre);
-    pn = makeLabel(panel, "pn", {272, 8, 137, 41}, QString(), comic20, colour::blue, colour::lightGreen, centre);
-    Label8 = makeLabel(panel, "Label8", {456, 8, 41, 25}, QStringLiteral("?"),
-                       designFont(Face::Tahoma, 15.75, true), colour::red, colour::lightGreen, centre);
+    d = Label::create(panel, "d", {32, 8, 241, 41}, QString(), comic20, colour::red, colour::lightGreen, centre);
+    pn = Label::create(panel, "pn", {272, 8, 137, 41}, QString(), comic20, colour::blue, colour::lightGreen, centre);
+    Label8 = Label::create(panel, "Label8", {456, 8, 41, 25}, QStringLiteral("?"),
+                           designFont(Face::Tahoma, 15.75, true), colour::red, colour::lightGreen, centre);
     Label8->setCursor(Qt::PointingHandCursor);
-    a = makeLabel(panel, "a", {32, 48, 161, 41}, QString(), sans24, colour::red, colour::lightYellow, centre);
-    Label3 = makeLabel(panel, "Label3", {192, 48, 33, 41}, QString(), sans24, colour::blue, colour::lightYellow, centre);
+    a = Label::create(panel, "a", {32, 48, 161, 41}, QString(), sans24, colour::red, colour::lightYellow, centre);
+    Label3 = Label::create(panel, "Label3", {192, 48, 33, 41}, QString(), sans24, colour::blue, colour::lightYellow, centre);
     // The narrow face lets the widest answer, "100", fit the 49 pixels.
-    b = makeLabel(panel, "b", {224, 48, 49, 41}, QString(), designFont(Face::SansNarrow, 24, true),
-                  colour::red, colour::lightYellow, centre);
-    t = makeLabel(panel, "t", {424, 48, 49, 41}, QString(), sans24, colour::red, colour::lightYellow, Qt::AlignLeft);
-    Label2 = makeLabel(panel, "Label2", {352, 152, 121, 33}, QStringLiteral("Doğru"), comic14,
-                       colour::darkGreen, colour::lightYellow, centre);
-    dgr = makeLabel(panel, "dgr", {352, 192, 121, 33}, QStringLiteral("0"), terminal, colour::red, colour::lightGreen, centre);
-    Label4 = makeLabel(panel, "Label4", {352, 216, 121, 33}, QStringLiteral("Yanlış"), comic14,
-                       colour::darkRed, colour::lightYellow, centre);
+    b = Label::create(panel, "b", {224, 48, 49, 41}, QString(), designFont(Face::SansNarrow, 24, true),
+                      colour::red, colour::lightYellow, centre);
+    t = Label::create(panel, "t", {424, 48, 49, 41}, QString(), sans24, colour::red, colour::lightYellow, Qt::AlignLeft);
+    // The counters' captions are fixed; no handler needs them.
+    Label::create(panel, "Label2", {352, 152, 121, 33}, QStringLiteral("Doğru"), comic14,
+                  colour::darkGreen, colour::lightYellow, centre);
+    dgr = Label::create(panel, "dgr", {352, 192, 121, 33}, QStringLiteral("0"), terminal, colour::red, colour::lightGreen, centre);
+    Label::create(panel, "Label4", {352, 216, 121, 33}, QStringLiteral("Yanlış"), comic14,
+                  colour::darkRed, colour::lightYellow, centre);
     // ynl is taller than the other counters; Label5 is drawn over its lower part.
-    ynl = makeLabel(panel, "ynl", {352, 256, 121, 41}, QStringLiteral("0"), terminal, colour::red, colour::lightGreen, centre);
-    Label5 = makeLabel(panel, "Label5", {352, 280, 121, 33}, QStringLiteral("Puanınız"), comic14,
-                       colour::blue, colour::lightYellow, centre);
-    puan = makeLabel(panel, "puan", {352, 320, 121, 33}, QStringLiteral("0"), terminal, colour::red, colour::lightGreen, centre);
+    ynl = Label::create(panel, "ynl", {352, 256, 121, 41}, QStringLiteral("0"), terminal, colour::red, colour::lightGreen, centre);
+    Label::create(panel, "Label5", {352, 280, 121, 33}, QStringLiteral("Puanınız"), comic14,
+                  colour::blue, colour::lightYellow, centre);
+    puan = Label::create(panel, "puan", {352, 320, 121, 33}, QStringLiteral("0"), terminal, colour::red, colour::lightGreen, centre);
 
     c = makeHiddenField(panel, "c", {408, 8, 41, 19});
     l = makeHiddenField(panel, "l", {408, 24, 33, 19});
@@ -195,31 +187,23 @@ void Form1::buildGamePanel()
     s = makeButton(panel, "s", {280, 48, 137, 41}, QStringLiteral("Başlat"), comic14);
 
     // The keypad in telephone order, with a wide "0" below.
-    const QFont keyFont = comic20;
-    Button **keys[] = {&a0, &a1, &a2, &a3, &a4, &a5, &a6, &a7, &a8, &a9};
     for (int digit = 0; digit <= 9; ++digit) {
         const QRect rect = digit == 0 ? QRect(32, 296, 313, 57)
                                       : QRect(32 + 104 * ((digit - 1) % 3), 152 + 48 * ((digit - 1) / 3), 105, 49);
         const QByteArray name = "a" + QByteArray::number(digit);
-        *keys[digit] = makeButton(panel, name.constData(), rect, QString::number(digit), keyFont);
-        digitButtons[size_t(digit)] = *keys[digit];
+        digitKeys[size_t(digit)] = makeButton(panel, name.constData(), rect, QString::number(digit), comic20);
     }
-    keypad = {a1, a2, a3, a4, a5, a6, a7, a8, a9, a0};
 
     const auto makeTimer = [this](const char *name, bool enabled, int intervalMs) {
         auto *timer = new Timer(m_platform.clock, enabled, intervalMs, this);
         timer->setObjectName(QLatin1String(name));
         return timer;
     };
-    Timer8 = makeTimer("Timer8", false, 0);
-    Timer7 = makeTimer("Timer7", true, 0);
-    Timer1 = makeTimer("Timer1", true, 0);
-    Timer2 = makeTimer("Timer2", true, 0);
-    Timer3 = makeTimer("Timer3", true, 0);
-    Timer4 = makeTimer("Timer4", true, 0);
+    // Only the first stage starts disabled; a stage runs once its interval is set.
+    stageTimers = {makeTimer("Timer8", false, 0), makeTimer("Timer7", true, 0), makeTimer("Timer1", true, 0),
+                   makeTimer("Timer2", true, 0), makeTimer("Timer3", true, 0), makeTimer("Timer4", true, 0)};
     Timer5 = makeTimer("Timer5", false, 500);
     Timer6 = makeTimer("Timer6", false, 500);
-    stageTimers = {Timer8, Timer7, Timer1, Timer2, Timer3, Timer4};
 }
 
 void Form1::describeForScreenReaders()
@@ -236,7 +220,7 @@ void Form1::describeForScreenReaders()
     };
     for (const auto &row : roles)
         row.control->setAccessibleDescription(QString::fromUtf8(row.role));
-    for (Button *key : digitButtons)
+    for (Button *key : digitKeys)
         key->setAccessibleDescription(QStringLiteral("Rakam tuşu"));
     for (ListBox *list : wholeTableLists)
         list->setAccessibleDescription(QStringLiteral("Çarpım tablosu"));
@@ -244,56 +228,62 @@ void Form1::describeForScreenReaders()
         list->setAccessibleDescription(QStringLiteral("Bu sayfanın çarpım tablosu"));
 }
 
-void Form1::setTabOrder()
+void Form1::chainTabOrder()
 {
-    QWidget *const order[] = {br, iki, dort, uc, bes, alt, yedi, skz, dkz, nn, no,
-                              l1, l3, l4, l5, l6, l7, l8, l9, l10, Text1, l, c, l2, p1,
+    // Both list arrays go by table; the whole-table lists are named
+    // otherwise: l1 9, l2 10, l3 1, l4 2, l5 4, l6 3, l7..l10 5..8.
+    const auto &memorise = memoriseLists;
+    const auto &whole = wholeTableLists;
+    const auto &keys = digitKeys;
+    QWidget *const order[] = {memorise[0], memorise[1], memorise[3], memorise[2], memorise[4], memorise[5],
+                              memorise[6], memorise[7], memorise[8], memorise[9], no,
+                              whole[8], whole[0], whole[1], whole[3], whole[2], whole[4], whole[5], whole[6],
+                              whole[7], Text1, l, c, whole[9], p1,
                               tbl, tm, kpt, oyn, hknd, cks, fr,
-                              a0, a1, a2, a3, a4, a5, a6, a7, a8, a9, s, g, i};
+                              keys[0], keys[1], keys[2], keys[3], keys[4], keys[5], keys[6], keys[7], keys[8],
+                              keys[9], s, g, i};
     for (size_t n = 1; n < std::size(order); ++n)
-        QWidget::setTabOrder(order[n - 1], order[n]);
+        setTabOrder(order[n - 1], order[n]);
 }
 
 void Form1::connectHandlers()
 {
-    connect(cks, &Button::clicked, this, &Form1::cks_Click);
-    connect(oyn, &Button::clicked, this, &Form1::oyn_Click);
-    connect(kpt, &Button::clicked, this, &Form1::kpt_Click);
-    connect(hknd, &Button::clicked, this, &Form1::hknd_Click);
+    using Handler = void (Form1::*)();
+    const struct { Button *button; Handler onClick; } clicks[] = {
+        {cks, &Form1::cks_Click}, {oyn, &Form1::oyn_Click}, {kpt, &Form1::kpt_Click}, {hknd, &Form1::hknd_Click},
+        {tm, &Form1::tm_Click}, {tbl, &Form1::tbl_Click}, {g, &Form1::g_Click}, {i, &Form1::i_Click},
+        {s, &Form1::s_Click},
+    };
+    for (const auto &row : clicks)
+        connect(row.button, &Button::clicked, this, row.onClick);
+    // The keypad, a0..a9.
+    const Handler digitClicks[] = {&Form1::a0_Click, &Form1::a1_Click, &Form1::a2_Click, &Form1::a3_Click,
+                                   &Form1::a4_Click, &Form1::a5_Click, &Form1::a6_Click, &Form1::a7_Click,
+                                   &Form1::a8_Click, &Form1::a9_Click};
+    for (size_t digit = 0; digit < digitKeys.size(); ++digit)
+        connect(digitKeys[digit], &Button::clicked, this, digitClicks[digit]);
     connect(Label8, &Label::clicked, this, &Form1::Label8_Click);
 
-    connect(tm, &Button::clicked, this, &Form1::tm_Click);
-    connect(tbl, &Button::clicked, this, &Form1::tbl_Click);
-    connect(g, &Button::clicked, this, &Form1::g_Click);
-    connect(i, &Button::clicked, this, &Form1::i_Click);
-    connect(no, &TextField::textChanged, this, &Form1::no_Change);
-
-    connect(s, &Button::clicked, this, &Form1::s_Click);
-    connect(a0, &Button::clicked, this, &Form1::a0_Click);
-    connect(a1, &Button::clicked, this, &Form1::a1_Click);
-    connect(a2, &Button::clicked, this, &Form1::a2_Click);
-    connect(a3, &Button::clicked, this, &Form1::a3_Click);
-    connect(a4, &Button::clicked, this, &Form1::a4_Click);
-    connect(a5, &Button::clicked, this, &Form1::a5_Click);
-    connect(a6, &Button::clicked, this, &Form1::a6_Click);
-    connect(a7, &Button::clicked, this, &Form1::a7_Click);
-    connect(a8, &Button::clicked, this, &Form1::a8_Click);
-    connect(a9, &Button::clicked, this, &Form1::a9_Click);
+    const struct { Label *label; Handler onChange; } captions[] = {
+        {t, &Form1::t_Change}, {d, &Form1::d_Change}, {dgr, &Form1::dgr_Change}, {ynl, &Form1::ynl_Change},
+    };
+    for (const auto &row : captions)
+        connect(row.label, &Label::changed, this, row.onChange);
+    const struct { TextField *field; Handler onChange; } texts[] = {
+        {no, &Form1::no_Change}, {Text1, &Form1::Text1_Change}, {c, &Form1::c_Change},
+    };
+    for (const auto &row : texts)
+        connect(row.field, &TextField::textChanged, this, row.onChange);
     connect(Text1, &TextField::keyPress, this, &Form1::Text1_KeyPress);
-    connect(Text1, &TextField::textChanged, this, &Form1::Text1_Change);
-    connect(c, &TextField::textChanged, this, &Form1::c_Change);
-    connect(t, &Label::changed, this, &Form1::t_Change);
-    connect(d, &Label::changed, this, &Form1::d_Change);
-    connect(dgr, &Label::changed, this, &Form1::dgr_Change);
-    connect(ynl, &Label::changed, this, &Form1::ynl_Change);
-    connect(Timer8, &Timer::timer, this, &Form1::Timer8_Timer);
-    connect(Timer7, &Timer::timer, this, &Form1::Timer7_Timer);
-    connect(Timer1, &Timer::timer, this, &Form1::Timer1_Timer);
-    connect(Timer2, &Timer::timer, this, &Form1::Timer2_Timer);
-    connect(Timer3, &Timer::timer, this, &Form1::Timer3_Timer);
-    connect(Timer4, &Timer::timer, this, &Form1::Timer4_Timer);
-    connect(Timer5, &Timer::timer, this, &Form1::Timer5_Timer);
-    connect(Timer6, &Timer::timer, this, &Form1::Timer6_Timer);
+
+    const struct { Timer *timer; Handler onTick; } ticks[] = {
+        {stageTimers[0], &Form1::Timer8_Timer}, {stageTimers[1], &Form1::Timer7_Timer},
+        {stageTimers[2], &Form1::Timer1_Timer}, {stageTimers[3], &Form1::Timer2_Timer},
+        {stageTimers[4], &Form1::Timer3_Timer}, {stageTimers[5], &Form1::Timer4_Timer},
+        {Timer5, &Form1::Timer5_Timer}, {Timer6, &Form1::Timer6_Timer},
+    };
+    for (const auto &row : ticks)
+        connect(row.timer, &Timer::timer, this, row.onTick);
 }
 
 void Form1::Form_Load()

@@ -8,10 +8,11 @@
 #include "shell/frmabout.h"
 #include "shell/platform.h"
 
-// The main window. It owns every control by name; the controls are the
-// game's state. Its handlers are defined beside the subsystem they belong
-// to: the screens and the how-to-play window in shell/, the quiz in quiz/,
-// the two study views in study/.
+// The main window. It owns every control, privately; the controls are the
+// game's state, and tests and tools find them by object name, as a screen
+// reader or a test robot does. Its handlers are defined beside the
+// subsystem they belong to: the screens and the how-to-play window in
+// shell/, the quiz in quiz/, the two study views in study/.
 class Form1 : public QWidget
 {
     Q_OBJECT
@@ -25,33 +26,6 @@ public:
     // or its close box); from then on nothing of the game runs.
     bool isUnloaded() const { return m_unloaded; }
 
-    // Menu row.
-    Button *tm, *tbl, *oyn, *kpt, *cks, *hknd;
-    Label *Label1;
-    PictureBox *p1, *fr;
-
-    // Memorise view.
-    Button *g, *i;
-    TextField *no;
-    Label *Label6, *Label7;
-    std::array<ListBox *, 10> memoriseLists; // br, iki, uc, ... nn: table 1..10
-    ListBox *br, *iki, *uc, *dort, *bes, *alt, *yedi, *skz, *dkz, *nn;
-
-    // Whole-table view; l1..l10 by name (l3 holds the table of 1).
-    ListBox *l1, *l2, *l3, *l4, *l5, *l6, *l7, *l8, *l9, *l10;
-    std::array<ListBox *, 10> wholeTableLists; // l1..l10, in that order
-
-    // Game panel.
-    Label *d, *pn, *Label8, *a, *Label3, *b, *t;
-    TextField *c, *l, *Text1;
-    Button *s;
-    std::array<Button *, 10> digitButtons; // a0..a9
-    std::array<Button *, 10> keypad;       // a1..a9 then a0: the order they are enabled and disabled in
-    Button *a0, *a1, *a2, *a3, *a4, *a5, *a6, *a7, *a8, *a9;
-    Label *Label2, *dgr, *Label4, *ynl, *Label5, *puan;
-    Timer *Timer1, *Timer2, *Timer3, *Timer4, *Timer5, *Timer6, *Timer7, *Timer8;
-    std::array<Timer *, 6> stageTimers;    // Timer8, Timer7, Timer1..Timer4: the countdown's stages, in the order they run
-
 Q_SIGNALS:
     // Emitted once, when the window closes for good: the program ends.
     void unloaded();
@@ -63,7 +37,7 @@ protected:
 private:
     void buildMenuAndViews();
     void buildGamePanel();
-    void setTabOrder();
+    void chainTabOrder();
     void describeForScreenReaders();
     void connectHandlers();
     void unload();
@@ -92,6 +66,7 @@ private:
     void a8_Click();
     void a9_Click();
     void appendDigit(char digit);
+    void setKeypadEnabled(bool enabled);
     void Text1_KeyPress(int &KeyAscii);
     void Text1_Change();
     void Timer8_Timer();
@@ -121,4 +96,33 @@ private:
     Platform m_platform;
     QPointer<FrmAbout> frmAbout;
     bool m_unloaded = false;
+
+    // The controls the handlers use, each stored once, named as the
+    // handlers call them; the window owns the rest only as its children.
+    // Menu row.
+    Button *tm, *tbl, *oyn, *kpt, *cks, *hknd;
+    Label *Label1;
+    PictureBox *p1, *fr;
+
+    // Memorise view: the list of table n is memoriseLists[n - 1]
+    // (br, iki, uc, dort, bes, alt, yedi, skz, dkz, nn).
+    Button *g, *i;
+    TextField *no;
+    Label *Label6, *Label7;
+    std::array<ListBox *, 10> memoriseLists;
+
+    // Whole-table view: the list of table n is wholeTableLists[n - 1]
+    // (named l3, l4, l6, l5, l7, l8, l9, l10, l1, l2).
+    std::array<ListBox *, 10> wholeTableLists;
+
+    // Game panel.
+    Label *d, *pn, *Label8, *a, *Label3, *b, *t;
+    TextField *c, *l, *Text1;
+    Button *s;
+    std::array<Button *, 10> digitKeys; // a0..a9
+    Label *dgr, *ynl, *puan; // Label2, Label4 and Label5 are captions only
+    // The countdown's stages in the order they run: Timer8, Timer7,
+    // Timer1..Timer4. Timer5 and Timer6 run the flash.
+    std::array<Timer *, 6> stageTimers;
+    Timer *Timer5, *Timer6;
 };

@@ -1,18 +1,7 @@
 #include "shell/frmabout.h"
 
 #include "shell/colours.h"
-
-namespace {
-
-Label *makeLabel(QWidget *parent, const char *name, QRect rect, const QString &text,
-                 const QFont &font, const QColor &fore, Qt::Alignment align)
-{
-    Label *label = Label::create(parent, name, rect, text, font, fore, align);
-    label->setOpaque(false); // the pink window shows around the text
-    return label;
-}
-
-} // namespace
+#include "shell/designfonts.h"
 
 const QString FrmAbout::rulesText = QStringLiteral(
     "Başlat butonuna bastığınızda 5 saniyelik süre başlamış olur. Bu süre içinde size "
@@ -28,23 +17,24 @@ FrmAbout::FrmAbout()
 {
     setUpForm(this, "frmAbout", QStringLiteral("Nasıl Oynanır"), {607, 417}, colour::pink);
     setFocusPolicy(Qt::NoFocus);
+    // Labels have no back colour of their own: the pink window shows around the text.
 
-    lblTitle = makeLabel(this, "lblTitle", {70, 16, 467, 48}, QStringLiteral("Korubel Oyunu"),
-                         designFont(Face::Comic, 20.25, true), colour::blue, Qt::AlignHCenter);
-    lblVersion = makeLabel(this, "lblVersion", {168, 72, 259, 23}, QStringLiteral("Version   1.00"),
-                           designFont(Face::SansSerif, 12, true), colour::red, Qt::AlignHCenter);
-    lblDescription = makeLabel(this, "lblDescription", {64, 104, 499, 222}, rulesText,
-                               designFont(Face::Comic, 12), colour::darkGreen, Qt::AlignHCenter);
+    lblTitle = Label::create(this, "lblTitle", {70, 16, 467, 48}, QStringLiteral("Korubel Oyunu"),
+                             designFont(Face::Comic, 20.25, true), colour::blue, std::nullopt, Qt::AlignHCenter);
+    lblVersion = Label::create(this, "lblVersion", {168, 72, 259, 23}, QStringLiteral("Version   1.00"),
+                               designFont(Face::SansSerif, 12, true), colour::red, std::nullopt, Qt::AlignHCenter);
+    lblDescription = Label::create(this, "lblDescription", {64, 104, 499, 222}, rulesText,
+                                   designFont(Face::Comic, 12), colour::darkGreen, std::nullopt, Qt::AlignHCenter);
     // An etched separator: a grey hairline over a white line.
     Line1_0 = new Line({96, 328}, {536, 328}, 2, colour::white, this);
     Line1_0->setObjectName(QStringLiteral("Line1(0)"));
     Line1_1 = new Line({96, 328}, {536, 328}, 1, colour::grey, this);
     Line1_1->setObjectName(QStringLiteral("Line1(1)"));
-    lblDisclaimer = makeLabel(this, "lblDisclaimer", {104, 336, 258, 63},
-                              QStringLiteral("Korubel Oyunu ekibi\nÖzgür yazılım, 2026"),
-                              designFont(Face::SansSerif, 12, true), colour::red, Qt::AlignRight);
-    Label1 = makeLabel(this, "Label1", {464, 360, 89, 33}, QStringLiteral("Kapat"),
-                       designFont(Face::SansSerif, 18, true), colour::black, Qt::AlignLeft);
+    lblDisclaimer = Label::create(this, "lblDisclaimer", {104, 336, 258, 63},
+                                  QStringLiteral("Korubel Oyunu ekibi\nÖzgür yazılım, 2026"),
+                                  designFont(Face::SansSerif, 12, true), colour::red, std::nullopt, Qt::AlignRight);
+    Label1 = Label::create(this, "Label1", {464, 360, 89, 33}, QStringLiteral("Kapat"),
+                           designFont(Face::SansSerif, 18, true), colour::black, std::nullopt, Qt::AlignLeft);
     Label1->setCursor(Qt::PointingHandCursor);
     Label1->setAccessibleDescription(QStringLiteral("Pencereyi kapatır"));
     lblDescription->setAccessibleDescription(QStringLiteral("Oyunun kuralları"));

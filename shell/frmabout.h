@@ -13,11 +13,11 @@ class FrmAbout : public QWidget
 public:
     FrmAbout();
 
-    Label *lblTitle, *lblVersion, *lblDescription, *lblDisclaimer, *Label1;
-    Line *Line1_0, *Line1_1;
-
     static const QString rulesText;
 
 private:
     void Label1_Click();
+
+    Label *lblTitle, *lblVersion, *lblDescription, *lblDisclaimer, *Label1;
+    Line *Line1_0, *Line1_1;
 };

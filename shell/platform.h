@@ -21,7 +21,13 @@ public:
     void setTickHandler(std::function<void()> onTick) { m_onTick = std::move(onTick); }
 
 protected:
-    void tick() { if (m_onTick) m_onTick(); }
+    // The handler may destroy this timer, and with it m_onTick: it runs
+    // from a copy, and nothing of the timer is touched after it.
+    void tick()
+    {
+        if (const std::function<void()> onTick = m_onTick)
+            onTick();
+    }
 
 private:
     std::function<void()> m_onTick;
@@ -74,8 +80,9 @@ class GameOverPrompt
 {
 public:
     virtual ~GameOverPrompt() = default;
-    // Modal Yes/No question; returns true for Yes.
-    virtual bool ask(QWidget *parent, const QString &title, const QString &text) = 0;
+    // Shows the game-over box, modal, and returns once the player has
+    // closed it, whichever way: the game ends then.
+    virtual void show(QWidget *parent, const QString &title, const QString &text) = 0;
 };
 
 struct Platform

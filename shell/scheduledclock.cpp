@@ -102,14 +102,9 @@ bool ScheduledClock::fireNext(qint64 limitNs)
     timer->m_sequence = m_nextSequence++;
 
     m_tickDueNs = due;
-    timer->tick(); // may stop, restart or even destroy its timer
+    timer->tick(); // may stop, restart or even destroy its timer: touch it no more
     m_tickDueNs = -1;
     return true;
-}
-
-int ScheduledClock::armedCount() const
-{
-    return int(std::count_if(m_timers.begin(), m_timers.end(), [](const ScheduledTimer *t) { return t->m_armed; }));
 }
 
 qint64 ScheduledClock::startBaseNs() const

@@ -24,6 +24,7 @@ class ScheduledTimer;
 //  - A repeating timer that has fallen a whole period behind (the machine
 //    was suspended) ticks once and counts on from then: no burst.
 //  - A tick never fires inside another tick's handler.
+//  - A tick's handler may stop, restart or destroy its own timer.
 class ScheduledClock : public Clock
 {
 public:
@@ -37,16 +38,16 @@ public:
     // The clock's own time line, in nanoseconds.
     virtual qint64 nowNs() const = 0;
 
-    // The earliest due time of an armed timer, if any.
+    // The earliest due time of an armed timer, if any; none when nothing
+    // is armed.
     std::optional<qint64> nextDueNs() const;
-    // Fires the earliest tick due at or before limitNs; false if there is
-    // none, or a tick's handler is running.
-    bool fireNext(qint64 limitNs);
-    bool inTick() const { return m_tickDueNs >= 0; }
-    // Number of timers whose tick is scheduled.
-    int armedCount() const;
 
 protected:
+    // Fires the earliest tick due at or before limitNs; false if there is
+    // none, or a tick's handler is running. A clock calls it as its time
+    // moves on.
+    bool fireNext(qint64 limitNs);
+    bool inTick() const { return m_tickDueNs >= 0; }
     // The earliest due time may have changed. Not called while a tick's
     // handler runs; a clock that waits for the next due time looks again
     // once the tick is over.

@@ -12,7 +12,7 @@ void Form1::tbl_Click()
     tm->show();
     g->show();
     i->show();
-    br->show();
+    memoriseLists[0]->show(); // br, the table of 1
     no->setText(QStringLiteral("1"));
     for (ListBox *list : wholeTableLists)
         list->hide();

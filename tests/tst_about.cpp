@@ -6,6 +6,7 @@
 #include "shell/designfonts.h"
 #include "shell/form1.h"
 #include "shell/frmabout.h"
+#include "shell/namedcontrols.h"
 #include "tests/support/fakegame.h"
 #include "tests/support/glyphs.h"
 
@@ -35,7 +36,7 @@ void TestAbout::init()
     m_game = std::make_unique<FakeGame>();
     m_fake = &m_game->fake;
     m_form = &m_game->form;
-    m_form->oyn->click();
+    named::button(m_form, "oyn")->click();
 }
 
 void TestAbout::cleanup()
@@ -55,9 +56,9 @@ void TestAbout::opensBesideTheGameAtItsFixedPlace()
     QFETCH(QString, opener);
     const auto open = [&] {
         if (opener == QLatin1String("hknd"))
-            m_form->hknd->click();
+            named::button(m_form, "hknd")->click();
         else
-            Q_EMIT m_form->Label8->clicked();
+            Q_EMIT named::label(m_form, "Label8")->clicked();
     };
     QVERIFY(!m_form->about());
     open();
@@ -74,23 +75,23 @@ void TestAbout::opensBesideTheGameAtItsFixedPlace()
     QCOMPARE(std::count_if(windows.begin(), windows.end(),
                            [](QWidget *w) { return qobject_cast<FrmAbout *>(w) != nullptr; }), 1);
     // Opening from the menu hides the photograph, which game mode hides already.
-    QVERIFY(m_form->p1->isHidden());
+    QVERIFY(named::picture(m_form, "p1")->isHidden());
 }
 
 void TestAbout::showsTheRulesAsDesigned()
 {
-    m_form->hknd->click();
+    named::button(m_form, "hknd")->click();
     FrmAbout *about = m_form->about();
     QCOMPARE(about->windowTitle(), QStringLiteral("Nasıl Oynanır"));
     QCOMPARE(about->size(), QSize(607, 417));
     QCOMPARE(about->minimumSize(), about->maximumSize());
     QCOMPARE(about->palette().color(QPalette::Window), colour::pink);
-    QCOMPARE(about->lblTitle->text(), QStringLiteral("Korubel Oyunu"));
-    QCOMPARE(about->lblVersion->text(), QStringLiteral("Version   1.00"));
+    QCOMPARE(named::label(about, "lblTitle")->text(), QStringLiteral("Korubel Oyunu"));
+    QCOMPARE(named::label(about, "lblVersion")->text(), QStringLiteral("Version   1.00"));
     // Word for word, blanks included: two between "üçüncü" and "saniyede",
     // one after the last full stop; the suffix after the game's name goes
     // after an apostrophe.
-    QCOMPARE(about->lblDescription->text(),
+    QCOMPARE(named::label(about, "lblDescription")->text(),
              QStringLiteral("Başlat butonuna bastığınızda 5 saniyelik süre başlamış olur. "
                             "Bu süre içinde size Korubel'den rasgele bir çarpım sorulur. "
                             "Cevabı dilerseniz klavyenizden, dilerseniz oyun üzerindeki butonlara "
@@ -100,11 +101,11 @@ void TestAbout::showsTheRulesAsDesigned()
                             "saniyede 40 puan, üçüncü  saniyede 30 puan, ikinci saniyede 20 puan, "
                             "birinci saniyede 10 puan alırsınız. Eğer cevabı 5 saniye bitene kadar "
                             "yazamazsanız 10 puanınız silinir. "));
-    QCOMPARE(about->lblDescription->text().size(), 581);
+    QCOMPARE(named::label(about, "lblDescription")->text().size(), 581);
     struct { Label *label; QRect rect; } rows[] = {
-        {about->lblTitle, {70, 16, 467, 48}}, {about->lblVersion, {168, 72, 259, 23}},
-        {about->lblDescription, {64, 104, 499, 222}}, {about->lblDisclaimer, {104, 336, 258, 63}},
-        {about->Label1, {464, 360, 89, 33}},
+        {named::label(about, "lblTitle"), {70, 16, 467, 48}}, {named::label(about, "lblVersion"), {168, 72, 259, 23}},
+        {named::label(about, "lblDescription"), {64, 104, 499, 222}}, {named::label(about, "lblDisclaimer"), {104, 336, 258, 63}},
+        {named::label(about, "Label1"), {464, 360, 89, 33}},
     };
     for (const auto &row : rows) {
         QCOMPARE(row.label->geometry(), row.rect);
@@ -123,14 +124,14 @@ void TestAbout::showsTheRulesAsDesigned()
 
 void TestAbout::kapatHidesAndTheNextOpeningIsWhereItWas()
 {
-    m_form->hknd->click();
+    named::button(m_form, "hknd")->click();
     QPointer<FrmAbout> about = m_form->about();
     about->move(300, 200);
     const QRect moved = about->geometry();
-    Q_EMIT about->Label1->clicked();
+    Q_EMIT named::label(about, "Label1")->clicked();
     QVERIFY(about);
     QVERIFY(!about->isVisible());
-    Q_EMIT m_form->Label8->clicked();
+    Q_EMIT named::label(m_form, "Label8")->clicked();
     QCOMPARE(m_form->about(), about.data());
     QVERIFY(about->isVisible());
     QCOMPARE(about->geometry(), moved);
@@ -138,29 +139,29 @@ void TestAbout::kapatHidesAndTheNextOpeningIsWhereItWas()
 
 void TestAbout::closeBoxDestroysAndTheNextOpeningIsAtTheFixedPlace()
 {
-    m_form->hknd->click();
+    named::button(m_form, "hknd")->click();
     QPointer<FrmAbout> about = m_form->about();
     about->move(300, 200);
     about->close();
     QTRY_VERIFY(!about);
     QVERIFY(!m_form->about());
-    m_form->hknd->click();
+    named::button(m_form, "hknd")->click();
     QVERIFY(m_form->about());
     QCOMPARE(m_form->about()->geometry(), QRect(156, 129, 607, 417));
 }
 
 void TestAbout::openingDuringAQuestionDoesNotStopTheCountdown()
 {
-    m_form->s->click();
-    Q_EMIT m_form->Label8->clicked();
+    named::button(m_form, "s")->click();
+    Q_EMIT named::label(m_form, "Label8")->clicked();
     m_fake->clock.advance(2000);
-    QCOMPARE(m_form->t->caption(), QStringLiteral("04"));
-    QVERIFY(m_form->Text1->isEnabled());
+    QCOMPARE(named::label(m_form, "t")->caption(), QStringLiteral("04"));
+    QVERIFY(named::field(m_form, "Text1")->isEnabled());
 }
 
 void TestAbout::enterAndEscapeDoNothingInIt()
 {
-    m_form->hknd->click();
+    named::button(m_form, "hknd")->click();
     FrmAbout *about = m_form->about();
     QTest::keyClick(about, Qt::Key_Return);
     QTest::keyClick(about, Qt::Key_Escape);

@@ -4,7 +4,8 @@
 
 #include "shell/controls.h"
 #include "shell/numbertext.h"
-#include "shell/qtplatform.h"
+#include "shell/mixingrandom.h"
+#include "shell/qtclock.h"
 #include "shell/rawimage.h"
 #include "shell/windowsystem.h"
 #include "tests/support/fakeplatform.h"
@@ -69,7 +70,7 @@ void TestControls::textFieldReactsOnlyToRealChangesAndCutsToItsLimit()
 // Each row is a script of operations on one timer and the ticks expected.
 // Ops: "E1"/"E0" enabled on/off, "I<ms>" interval, "A<ms>" advance the clock,
 // "S<ms>" the machine sleeps that long (no tick is handled), "T<n>" expect
-// n ticks so far.
+// n ticks so far, "D" the next tick destroys the timer.
 void TestControls::timerFollowsEnabledAndIntervalRules_data()
 {
     QTest::addColumn<bool>("enabled");
@@ -85,6 +86,7 @@ void TestControls::timerFollowsEnabledAndIntervalRules_data()
     QTest::newRow("interval set while disabled waits for enabling") << false << 0 << "I1000 A2000 T0 E1 A1000 T1";
     QTest::newRow("after a sleep one late tick, no burst, then a fresh period") << true << 500 << "A500 T1 S5000 A0 T2 A499 T2 A1 T3";
     QTest::newRow("a tick that fell due in a sleep is discarded by disabling") << true << 500 << "A400 S1000 E0 A0 T0 E1 A499 T0 A1 T1";
+    QTest::newRow("a tick may destroy its own timer") << true << 500 << "D A500 T1 A1000 T1";
 }
 
 void TestControls::timerFollowsEnabledAndIntervalRules()
@@ -93,14 +95,15 @@ void TestControls::timerFollowsEnabledAndIntervalRules()
     QFETCH(int, interval);
     QFETCH(QString, script);
     VirtualClock clock;
-    Timer timer(clock, enabled, interval, nullptr);
+    auto timer = std::make_unique<Timer>(clock, enabled, interval, nullptr);
     int ticks = 0;
-    connect(&timer, &Timer::timer, this, [&ticks] { ++ticks; });
+    connect(timer.get(), &Timer::timer, this, [&ticks] { ++ticks; });
     for (const QString &op : script.split(QLatin1Char(' '))) {
         const int value = op.mid(1).toInt();
         switch (op.at(0).toLatin1()) {
-        case 'E': timer.setEnabled(value != 0); break;
-        case 'I': timer.setInterval(value); break;
+        case 'E': timer->setEnabled(value != 0); break;
+        case 'I': timer->setInterval(value); break;
+        case 'D': connect(timer.get(), &Timer::timer, this, [&timer] { timer.reset(); }); break;
         case 'A': clock.advance(value); break;
         case 'S': clock.suspend(value); break;
         case 'T': QVERIFY2(ticks == value, qPrintable(QStringLiteral("%1: %2 ticks").arg(op).arg(ticks))); break;

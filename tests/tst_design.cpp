@@ -10,6 +10,7 @@
 #include "shell/designfonts.h"
 #include "shell/form1.h"
 #include "shell/frmabout.h"
+#include "shell/namedcontrols.h"
 #include "study/tables.h"
 #include "tests/support/fakeplatform.h"
 #include "tests/support/glyphs.h"
@@ -78,14 +79,14 @@ const Design kDesign[] = {
 
 QColor foreOf(QWidget *w)
 {
-    if (qobject_cast<QLineEdit *>(w) || qobject_cast<QListWidget *>(w))
+    if (qobject_cast<QLineEdit *>(w) || qobject_cast<QListView *>(w))
         return w->palette().color(QPalette::Active, QPalette::Text);
     return w->palette().color(QPalette::WindowText);
 }
 
 QColor backOf(QWidget *w)
 {
-    if (qobject_cast<QLineEdit *>(w) || qobject_cast<QListWidget *>(w))
+    if (qobject_cast<QLineEdit *>(w) || qobject_cast<QListView *>(w))
         return w->palette().color(QPalette::Base);
     return w->palette().color(QPalette::Window);
 }
@@ -168,7 +169,7 @@ void TestDesign::windowIsFixedLightGreenAndTitled()
     QVERIFY(m_form->windowFlags() & Qt::WindowCloseButtonHint);
     QVERIFY(!m_form->windowIcon().isNull());
     QCOMPARE(m_form->windowIcon().pixmap(32, 32).size(), QSize(32, 32));
-    QVERIFY(m_form->s->isDefault());
+    QVERIFY(named::button(m_form, "s")->isDefault());
     QVERIFY(!m_form->about());
 }
 
@@ -187,7 +188,7 @@ void TestDesign::everyControlStartsInItsDesignState()
     QVERIFY2(w, want.name);
     QCOMPARE(QString::fromLatin1(w->metaObject()->className()), QString::fromLatin1(want.kind));
     // Positions inside the game panel count from the inside of its border.
-    QWidget *container = QLatin1String(want.container) == QLatin1String("fr") ? m_form->fr->inner() : m_form;
+    QWidget *container = QLatin1String(want.container) == QLatin1String("fr") ? named::picture(m_form, "fr")->inner() : m_form;
     QCOMPARE(w->parentWidget(), container);
     QCOMPARE(w->geometry(), want.rect);
     QCOMPARE(!w->isHidden(), want.shown);
@@ -252,8 +253,8 @@ void TestDesign::listsHoldTheirTablesInGridOrder()
         QVERIFY(list);
         QVERIFY(list->isHidden());
         QStringList shown;
-        for (int row = 0; row < list->count(); ++row)
-            shown << list->item(row)->text();
+        for (int row = 0; row < list->model()->rowCount(); ++row)
+            shown << list->model()->index(row, 0).data().toString();
         QCOMPARE(shown, items);
     }
     auto *wholeList = m_form->findChild<ListBox *>(wholeName);
@@ -278,19 +279,18 @@ void TestDesign::listsHoldTheirTablesInGridOrder()
 
 void TestDesign::timersStartSilent()
 {
-    struct { Timer *timer; bool enabled; int interval; } rows[] = {
-        {m_form->Timer8, false, 0}, {m_form->Timer7, true, 0}, {m_form->Timer1, true, 0},
-        {m_form->Timer2, true, 0}, {m_form->Timer3, true, 0}, {m_form->Timer4, true, 0},
-        {m_form->Timer5, false, 500}, {m_form->Timer6, false, 500},
+    struct { const char *timer; bool enabled; int interval; } rows[] = {
+        {"Timer8", false, 0}, {"Timer7", true, 0}, {"Timer1", true, 0}, {"Timer2", true, 0},
+        {"Timer3", true, 0}, {"Timer4", true, 0}, {"Timer5", false, 500}, {"Timer6", false, 500},
     };
     for (const auto &row : rows) {
-        QCOMPARE(row.timer->isEnabled(), row.enabled);
-        QCOMPARE(row.timer->interval(), row.interval);
+        QCOMPARE(named::timer(m_form, row.timer)->isEnabled(), row.enabled);
+        QCOMPARE(named::timer(m_form, row.timer)->interval(), row.interval);
     }
-    QCOMPARE(m_fake->clock.armedCount(), 0);
+    QVERIFY(!m_fake->clock.nextDueNs());
     m_fake->clock.advance(60000);
     QVERIFY(m_fake->sound.cues.empty());
-    QCOMPARE(m_form->t->caption(), QString());
+    QCOMPARE(named::label(m_form, "t")->caption(), QString());
 }
 
 void TestDesign::stackingPutsUpperMenuButtonsAndLabel5OnTop()
@@ -298,18 +298,19 @@ void TestDesign::stackingPutsUpperMenuButtonsAndLabel5OnTop()
     m_form->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_form));
     // At each menu place the upper button is what a click reaches.
-    QCOMPARE(m_form->childAt(80, 80), m_form->tm);
-    QCOMPARE(m_form->childAt(250, 80), m_form->oyn);
-    QCOMPARE(m_form->childAt(400, 80), m_form->cks);
+    QCOMPARE(m_form->childAt(80, 80), named::button(m_form, "tm"));
+    QCOMPARE(m_form->childAt(250, 80), named::button(m_form, "oyn"));
+    QCOMPARE(m_form->childAt(400, 80), named::button(m_form, "cks"));
     // The photograph covers the two page-text labels.
-    QCOMPARE(m_form->childAt(100, 300)->parentWidget() == m_form->p1 || m_form->childAt(100, 300) == m_form->p1, true);
+    QWidget *const photo = named::picture(m_form, "p1");
+    QCOMPARE(m_form->childAt(100, 300)->parentWidget() == photo || m_form->childAt(100, 300) == photo, true);
     // In the panel, Label5 is drawn over the lower part of ynl.
-    const QList<QObject *> siblings = m_form->fr->inner()->children();
-    QVERIFY(siblings.indexOf(m_form->Label5) > siblings.indexOf(m_form->ynl));
+    const QList<QObject *> siblings = named::picture(m_form, "fr")->inner()->children();
+    QVERIFY(siblings.indexOf(named::label(m_form, "Label5")) > siblings.indexOf(named::label(m_form, "ynl")));
     // Labels lie beneath every other control of their container.
     for (QObject *child : siblings)
         if (qobject_cast<QLabel *>(child))
-            QVERIFY(siblings.indexOf(child) < siblings.indexOf(m_form->Text1));
+            QVERIFY(siblings.indexOf(child) < siblings.indexOf(named::field(m_form, "Text1")));
 }
 
 void TestDesign::tabOrderFollowsTheDesign()
@@ -321,12 +322,12 @@ void TestDesign::tabOrderFollowsTheDesign()
     // Follow the focus chain from the first control, keeping only the
     // window's own controls (Qt adds inner widgets such as viewports).
     QStringList chain;
-    QWidget *w = m_form->br;
+    QWidget *w = named::list(m_form, "br");
     do {
         if (order.contains(w->objectName()) && !chain.contains(w->objectName()))
             chain << w->objectName();
         w = w->nextInFocusChain();
-    } while (w != m_form->br);
+    } while (w != named::list(m_form, "br"));
     QCOMPARE(chain, order);
     // Labels never take the focus.
     for (Label *label : m_form->findChildren<Label *>())
@@ -418,8 +419,8 @@ void TestDesign::everyValueFitsItsControl()
     QCOMPARE(missingGlyphs(font, shown), QString());
     if (qobject_cast<QLabel *>(w)) {
         int visible = w->height();
-        if (w == m_form->ynl)
-            visible = m_form->Label5->y() - w->y(); // the rest lies under Label5
+        if (w == named::label(m_form, "ynl"))
+            visible = named::label(m_form, "Label5")->y() - w->y(); // the rest lies under Label5
         // Every value is one line, within the width, and its letters are
         // not cut at the bottom (the space below the baseline is kept for
         // descenders only where the label has room for it).
@@ -446,10 +447,10 @@ void TestDesign::everyValueFitsItsControl()
 
 void TestDesign::startPictureIsShownUnscaledAndClipped()
 {
-    const QImage &photo = m_form->p1->picture();
+    const QImage &photo = named::picture(m_form, "p1")->picture();
     QCOMPARE(photo.size(), QSize(504, 321));
     // The inside of the sunken border is smaller than the photograph.
-    const QRect inside = m_form->p1->inner()->geometry();
+    const QRect inside = named::picture(m_form, "p1")->inner()->geometry();
     QVERIFY(inside.width() < 504 && inside.height() < 321);
     QCOMPARE(inside.topLeft(), QPoint(2, 2));
 }

@@ -9,6 +9,7 @@
 #include "shell/colours.h"
 #include "shell/designfonts.h"
 #include "shell/form1.h"
+#include "shell/namedcontrols.h"
 #include "tests/support/fakegame.h"
 
 class TestQuiz : public QObject
@@ -21,6 +22,7 @@ private Q_SLOTS:
 
     void questionBankMapsEveryIndex_data();
     void questionBankMapsEveryIndex();
+    void theHundredIndicesAskEveryProductOnce();
     void textsThatAreNoIndexChangeNothing_data();
     void textsThatAreNoIndexChangeNothing();
     void startAsksTheDrawnQuestionAndClearsThePanel();
@@ -37,7 +39,6 @@ private Q_SLOTS:
     void timeoutDisablesEntryShowsProductAndCharges();
     void scoreHasNoFloor();
     void flashRunsOnItsTimings();
-    void tenthTimeoutShowsTheBoxBeforeTheScoreDrops_data();
     void tenthTimeoutShowsTheBoxBeforeTheScoreDrops();
     void gameOverEndsTheProgramWithTheHowToPlayWindowOpen();
 
@@ -64,7 +65,7 @@ void TestQuiz::init()
     m_game = std::make_unique<FakeGame>();
     m_fake = &m_game->fake;
     m_form = &m_game->form;
-    m_form->oyn->click();
+    named::button(m_form, "oyn")->click();
 }
 
 void TestQuiz::cleanup()
@@ -75,13 +76,13 @@ void TestQuiz::cleanup()
 void TestQuiz::start(int index)
 {
     m_fake->random.queueIndex(index);
-    m_form->s->click();
+    named::button(m_form, "s")->click();
 }
 
 void TestQuiz::typeOnKeypad(const QString &digits)
 {
     for (QChar digit : digits)
-        m_form->digitButtons[size_t(digit.digitValue())]->click();
+        named::digitKey(m_form, digit.digitValue())->click();
 }
 
 void TestQuiz::questionBankMapsEveryIndex_data()
@@ -89,11 +90,14 @@ void TestQuiz::questionBankMapsEveryIndex_data()
     QTest::addColumn<QString>("index");
     QTest::addColumn<QString>("question");
     QTest::addColumn<QString>("answer");
-    for (int n = 0; n < 100; ++n) {
-        const int first = n / 10 + 1, second = n % 10 + 1;
-        QTest::addRow("index %d is %dx%d", n, first, second)
-            << QString::number(n) << QStringLiteral("%1x%2").arg(first).arg(second) << QString::number(first * second);
-    }
+    QTest::newRow("index 0 is 1x1") << "0" << "1x1" << "1";
+    QTest::newRow("index 9 is 1x10") << "9" << "1x10" << "10";
+    QTest::newRow("index 10 is 2x1") << "10" << "2x1" << "2";
+    QTest::newRow("index 26 is 3x7") << "26" << "3x7" << "21";
+    QTest::newRow("index 62 is 7x3") << "62" << "7x3" << "21";
+    QTest::newRow("index 77 is 8x8") << "77" << "8x8" << "64";
+    QTest::newRow("index 90 is 10x1") << "90" << "10x1" << "10";
+    QTest::newRow("index 99 is 10x10") << "99" << "10x10" << "100";
 }
 
 void TestQuiz::questionBankMapsEveryIndex()
@@ -101,9 +105,27 @@ void TestQuiz::questionBankMapsEveryIndex()
     QFETCH(QString, index);
     QFETCH(QString, question);
     QFETCH(QString, answer);
-    m_form->c->setText(index);
-    QCOMPARE(m_form->a->caption(), question);
-    QCOMPARE(m_form->l->text(), answer);
+    start(index.toInt());
+    QCOMPARE(named::label(m_form, "a")->caption(), question);
+    QCOMPARE(named::field(m_form, "l")->text(), answer);
+}
+
+void TestQuiz::theHundredIndicesAskEveryProductOnce()
+{
+    // Read back from what the window shows: each question is two factors
+    // 1..10 with their product as the answer, and no two indices ask the
+    // same one, so the hundred indices cover the whole table.
+    QSet<QString> asked;
+    for (int n = 0; n < 100; ++n) {
+        start(n);
+        const QStringList factors = named::label(m_form, "a")->caption().split(QLatin1Char('x'));
+        QCOMPARE(factors.size(), 2);
+        const int first = factors.at(0).toInt(), second = factors.at(1).toInt();
+        QVERIFY2(first >= 1 && first <= 10 && second >= 1 && second <= 10, qPrintable(named::label(m_form, "a")->caption()));
+        QCOMPARE(named::field(m_form, "l")->text().toInt(), first * second);
+        asked.insert(named::label(m_form, "a")->caption());
+    }
+    QCOMPARE(asked.size(), 100);
 }
 
 void TestQuiz::textsThatAreNoIndexChangeNothing_data()
@@ -116,47 +138,49 @@ void TestQuiz::textsThatAreNoIndexChangeNothing_data()
 void TestQuiz::textsThatAreNoIndexChangeNothing()
 {
     QFETCH(QString, text);
-    m_form->c->setText(QStringLiteral("55"));
-    m_form->c->setText(text);
-    QCOMPARE(m_form->a->caption(), QStringLiteral("6x6"));
-    QCOMPARE(m_form->l->text(), QStringLiteral("36"));
+    named::field(m_form, "c")->setText(QStringLiteral("55"));
+    named::field(m_form, "c")->setText(text);
+    QCOMPARE(named::label(m_form, "a")->caption(), QStringLiteral("6x6"));
+    QCOMPARE(named::field(m_form, "l")->text(), QStringLiteral("36"));
     QVERIFY(!quiz::questionFor(text));
 }
 
 void TestQuiz::startAsksTheDrawnQuestionAndClearsThePanel()
 {
-    m_form->Text1->setText(QStringLiteral("12"));
-    m_form->pn->setCaption(QStringLiteral("-10 Puan"));
-    m_form->t->setCaption(QStringLiteral("00"));
+    // A wrong answer left to time out: "12" typed, "00", "-10 Puan", "Yanlış Cevap".
+    start(5);
+    typeOnKeypad(QStringLiteral("12"));
+    m_fake->clock.advance(6000);
+    QCOMPARE(named::label(m_form, "pn")->caption(), QStringLiteral("-10 Puan"));
     m_fake->sound.cues.clear();
     start(62);
-    QCOMPARE(m_form->a->caption(), QStringLiteral("7x3"));
-    QCOMPARE(m_form->Label3->caption(), QStringLiteral("="));
-    QCOMPARE(m_form->b->caption(), QStringLiteral("?"));
-    QCOMPARE(m_form->l->text(), QStringLiteral("21"));
-    QCOMPARE(m_form->c->text(), QStringLiteral("62"));
-    for (Label *emptied : {m_form->t, m_form->d, m_form->pn})
+    QCOMPARE(named::label(m_form, "a")->caption(), QStringLiteral("7x3"));
+    QCOMPARE(named::label(m_form, "Label3")->caption(), QStringLiteral("="));
+    QCOMPARE(named::label(m_form, "b")->caption(), QStringLiteral("?"));
+    QCOMPARE(named::field(m_form, "l")->text(), QStringLiteral("21"));
+    QCOMPARE(named::field(m_form, "c")->text(), QStringLiteral("62"));
+    for (Label *emptied : {named::label(m_form, "t"), named::label(m_form, "d"), named::label(m_form, "pn")})
         QCOMPARE(emptied->caption(), QString());
-    QCOMPARE(m_form->Text1->text(), QString());
-    QVERIFY(m_form->Text1->isEnabled());
-    QCOMPARE(m_form->focusWidget(), m_form->Text1);
-    for (Button *key : m_form->digitButtons)
+    QCOMPARE(named::field(m_form, "Text1")->text(), QString());
+    QVERIFY(named::field(m_form, "Text1")->isEnabled());
+    QCOMPARE(m_form->focusWidget(), named::field(m_form, "Text1"));
+    for (Button *key : named::digitKeys(m_form))
         QVERIFY(key->isEnabled());
     QCOMPARE(cues(), QStringList{"question"});
-    QVERIFY(m_form->Timer8->isArmed());
-    QCOMPARE(m_form->Timer8->interval(), 1000);
+    QVERIFY(named::timer(m_form, "Timer8")->isArmed());
+    QCOMPARE(named::timer(m_form, "Timer8")->interval(), 1000);
 }
 
 void TestQuiz::sameIndexTwiceShowsTheQuestionAgainAfterAGameEnd()
 {
     start(26);
-    QCOMPARE(m_form->a->caption(), QStringLiteral("3x7"));
-    m_form->kpt->click();
-    QCOMPARE(m_form->a->caption(), QString());
-    m_form->oyn->click();
+    QCOMPARE(named::label(m_form, "a")->caption(), QStringLiteral("3x7"));
+    named::button(m_form, "kpt")->click();
+    QCOMPARE(named::label(m_form, "a")->caption(), QString());
+    named::button(m_form, "oyn")->click();
     start(26);
-    QCOMPARE(m_form->a->caption(), QStringLiteral("3x7"));
-    QCOMPARE(m_form->b->caption(), QStringLiteral("?"));
+    QCOMPARE(named::label(m_form, "a")->caption(), QStringLiteral("3x7"));
+    QCOMPARE(named::label(m_form, "b")->caption(), QStringLiteral("?"));
 }
 
 // Each character of "typed" is one key press; "\b" is Backspace. Keys are
@@ -188,44 +212,44 @@ void TestQuiz::keyFilterPassesDigitsAndBackspaceOnly()
                                                              : int(ch.toUpper().unicode());
         const Qt::KeyboardModifiers mods = keypad ? Qt::KeypadModifier : Qt::NoModifier;
         QKeyEvent press(QEvent::KeyPress, key, mods, QString(ch));
-        QApplication::sendEvent(m_form->Text1, &press);
+        QApplication::sendEvent(named::field(m_form, "Text1"), &press);
         QKeyEvent release(QEvent::KeyRelease, key, mods, QString(ch));
-        QApplication::sendEvent(m_form->Text1, &release);
+        QApplication::sendEvent(named::field(m_form, "Text1"), &release);
     }
-    QCOMPARE(m_form->Text1->text(), text);
+    QCOMPARE(named::field(m_form, "Text1")->text(), text);
 }
 
 void TestQuiz::pasteAndDropCannotBringInNonDigits()
 {
     start(99);
     QApplication::clipboard()->setText(QStringLiteral("1a"));
-    m_form->Text1->paste();
-    QCOMPARE(m_form->Text1->text(), QString());
+    named::field(m_form, "Text1")->paste();
+    QCOMPARE(named::field(m_form, "Text1")->text(), QString());
     QApplication::clipboard()->setText(QStringLiteral("-5"));
-    m_form->Text1->paste();
-    QCOMPARE(m_form->Text1->text(), QString());
+    named::field(m_form, "Text1")->paste();
+    QCOMPARE(named::field(m_form, "Text1")->text(), QString());
     QApplication::clipboard()->setText(QStringLiteral("10"));
-    m_form->Text1->paste();
-    QCOMPARE(m_form->Text1->text(), QStringLiteral("10"));
+    named::field(m_form, "Text1")->paste();
+    QCOMPARE(named::field(m_form, "Text1")->text(), QStringLiteral("10"));
     QApplication::clipboard()->setText(QStringLiteral("0"));
-    m_form->Text1->paste();
-    QCOMPARE(m_form->Text1->text(), QStringLiteral("100"));
-    QCOMPARE(m_form->dgr->caption(), QStringLiteral("1")); // a pasted answer counts like a typed one
+    named::field(m_form, "Text1")->paste();
+    QCOMPARE(named::field(m_form, "Text1")->text(), QStringLiteral("100"));
+    QCOMPARE(named::label(m_form, "dgr")->caption(), QStringLiteral("1")); // a pasted answer counts like a typed one
     QApplication::clipboard()->setText(QStringLiteral("5"));
-    m_form->Text1->paste();
-    QCOMPARE(m_form->Text1->text(), QStringLiteral("100"));
+    named::field(m_form, "Text1")->paste();
+    QCOMPARE(named::field(m_form, "Text1")->text(), QStringLiteral("100"));
 }
 
 void TestQuiz::aFourthCharacterIsRefusedAndChecksNothing()
 {
     start(98); // 10x9
     typeOnKeypad(QStringLiteral("100"));
-    QSignalSpy checks(m_form->Text1, &QLineEdit::textChanged);
-    m_form->d->setCaption(QStringLiteral("x")); // an answer check would empty it
+    QSignalSpy checks(named::field(m_form, "Text1"), &QLineEdit::textChanged);
+    named::label(m_form, "d")->setCaption(QStringLiteral("x")); // an answer check would empty it
     typeOnKeypad(QStringLiteral("0"));
-    QCOMPARE(m_form->Text1->text(), QStringLiteral("100"));
+    QCOMPARE(named::field(m_form, "Text1")->text(), QStringLiteral("100"));
     QCOMPARE(checks.count(), 0);
-    QCOMPARE(m_form->d->caption(), QStringLiteral("x"));
+    QCOMPARE(named::label(m_form, "d")->caption(), QStringLiteral("x"));
 }
 
 void TestQuiz::answerCountsTheMomentItIsComplete_data()
@@ -248,27 +272,27 @@ void TestQuiz::answerCountsTheMomentItIsComplete()
     start(index);
     m_fake->clock.advance(1000);
     for (int n = 1; n <= typed.size(); ++n) {
-        QTest::keyClick(m_form->Text1, typed.at(n - 1).toLatin1());
+        QTest::keyClick(named::field(m_form, "Text1"), typed.at(n - 1).toLatin1());
         const bool graded = !gradedAfter.isEmpty() && n >= gradedAfter.size();
-        QCOMPARE(m_form->dgr->caption(), QString::fromLatin1(graded ? "1" : "0"));
-        QCOMPARE(m_form->b->caption(), graded ? m_form->l->text() : QStringLiteral("?"));
+        QCOMPARE(named::label(m_form, "dgr")->caption(), QString::fromLatin1(graded ? "1" : "0"));
+        QCOMPARE(named::label(m_form, "b")->caption(), graded ? named::field(m_form, "l")->text() : QStringLiteral("?"));
         if (graded && n == gradedAfter.size())
-            QCOMPARE(m_form->d->caption(), QStringLiteral("Doğru Cevap"));
+            QCOMPARE(named::label(m_form, "d")->caption(), QStringLiteral("Doğru Cevap"));
     }
 }
 
 void TestQuiz::countdownStepsOnceASecondWithATickEach()
 {
     QStringList shown;
-    connect(m_form->t, &Label::changed, this, [&] {
-        shown << QStringLiteral("%1@%2").arg(m_form->t->caption()).arg(m_fake->clock.now());
+    connect(named::label(m_form, "t"), &Label::changed, this, [&] {
+        shown << QStringLiteral("%1@%2").arg(named::label(m_form, "t")->caption()).arg(m_fake->clock.now());
     });
     m_fake->sound.cues.clear();
     start(99);
     m_fake->clock.advance(20000);
     QCOMPARE(shown, QStringList({"@0", "05@1000", "04@2000", "03@3000", "02@4000", "01@5000", "00@6000"}));
     QCOMPARE(cues(), QStringList({"question", "tick", "tick", "tick", "tick", "tick", "wrong"}));
-    QCOMPARE(m_fake->clock.armedCount(), 0);
+    QVERIFY(!m_fake->clock.nextDueNs());
 }
 
 void TestQuiz::pointsFollowTheSecondShowing_data()
@@ -295,17 +319,17 @@ void TestQuiz::pointsFollowTheSecondShowing()
     m_fake->clock.advance(answerAtMs);
     m_fake->sound.cues.clear();
     typeOnKeypad(QStringLiteral("30"));
-    QCOMPARE(m_form->t->caption(), countdown);
-    QCOMPARE(m_form->pn->caption(), points);
-    QCOMPARE(m_form->puan->caption(), score);
-    QCOMPARE(m_form->dgr->caption(), QStringLiteral("1"));
+    QCOMPARE(named::label(m_form, "t")->caption(), countdown);
+    QCOMPARE(named::label(m_form, "pn")->caption(), points);
+    QCOMPARE(named::label(m_form, "puan")->caption(), score);
+    QCOMPARE(named::label(m_form, "dgr")->caption(), QStringLiteral("1"));
     QCOMPARE(cues(), QStringList{"correct"});
-    QVERIFY(m_form->Timer5->isArmed());
+    QVERIFY(named::timer(m_form, "Timer5")->isArmed());
     // The countdown stops where it is; no timeout follows.
     m_fake->clock.advance(10000);
-    QCOMPARE(m_form->t->caption(), countdown);
-    QCOMPARE(m_form->ynl->caption(), QStringLiteral("0"));
-    QVERIFY(m_form->Text1->isEnabled());
+    QCOMPARE(named::label(m_form, "t")->caption(), countdown);
+    QCOMPARE(named::label(m_form, "ynl")->caption(), QStringLiteral("0"));
+    QVERIFY(named::field(m_form, "Text1")->isEnabled());
 }
 
 void TestQuiz::timeoutDisablesEntryShowsProductAndCharges()
@@ -314,18 +338,18 @@ void TestQuiz::timeoutDisablesEntryShowsProductAndCharges()
     m_fake->clock.advance(3000);
     typeOnKeypad(QStringLiteral("54"));
     m_fake->clock.advance(3000);
-    QCOMPARE(m_form->t->caption(), QStringLiteral("00"));
-    QVERIFY(!m_form->Text1->isEnabled());
-    for (Button *key : m_form->digitButtons)
+    QCOMPARE(named::label(m_form, "t")->caption(), QStringLiteral("00"));
+    QVERIFY(!named::field(m_form, "Text1")->isEnabled());
+    for (Button *key : named::digitKeys(m_form))
         QVERIFY(!key->isEnabled());
-    QCOMPARE(m_form->Text1->text(), QStringLiteral("54"));
-    QCOMPARE(m_form->b->caption(), QStringLiteral("56"));
-    QCOMPARE(m_form->d->caption(), QStringLiteral("Yanlış Cevap"));
-    QCOMPARE(m_form->pn->caption(), QStringLiteral("-10 Puan"));
-    QCOMPARE(m_form->ynl->caption(), QStringLiteral("1"));
-    QCOMPARE(m_form->puan->caption(), QStringLiteral("-10"));
-    QCOMPARE(m_form->dgr->caption(), QStringLiteral("0"));
-    QCOMPARE(m_form->focusWidget(), m_form->s);
+    QCOMPARE(named::field(m_form, "Text1")->text(), QStringLiteral("54"));
+    QCOMPARE(named::label(m_form, "b")->caption(), QStringLiteral("56"));
+    QCOMPARE(named::label(m_form, "d")->caption(), QStringLiteral("Yanlış Cevap"));
+    QCOMPARE(named::label(m_form, "pn")->caption(), QStringLiteral("-10 Puan"));
+    QCOMPARE(named::label(m_form, "ynl")->caption(), QStringLiteral("1"));
+    QCOMPARE(named::label(m_form, "puan")->caption(), QStringLiteral("-10"));
+    QCOMPARE(named::label(m_form, "dgr")->caption(), QStringLiteral("0"));
+    QCOMPARE(m_form->focusWidget(), named::button(m_form, "s"));
     QCOMPARE(cues().last(), QStringLiteral("wrong"));
 }
 
@@ -335,13 +359,13 @@ void TestQuiz::scoreHasNoFloor()
         start(n);
         m_fake->clock.advance(6000);
     }
-    QCOMPARE(m_form->puan->caption(), QStringLiteral("-30"));
+    QCOMPARE(named::label(m_form, "puan")->caption(), QStringLiteral("-30"));
     start(27); // 3x8 answered at "03": -30 + 30
     m_fake->clock.advance(3000);
     typeOnKeypad(QStringLiteral("24"));
-    QCOMPARE(m_form->puan->caption(), QStringLiteral("0"));
-    QCOMPARE(m_form->dgr->caption(), QStringLiteral("1"));
-    QCOMPARE(m_form->ynl->caption(), QStringLiteral("3"));
+    QCOMPARE(named::label(m_form, "puan")->caption(), QStringLiteral("0"));
+    QCOMPARE(named::label(m_form, "dgr")->caption(), QStringLiteral("1"));
+    QCOMPARE(named::label(m_form, "ynl")->caption(), QStringLiteral("3"));
 }
 
 void TestQuiz::flashRunsOnItsTimings()
@@ -350,12 +374,12 @@ void TestQuiz::flashRunsOnItsTimings()
     m_fake->clock.advance(1200);
     QStringList looks;
     const auto look = [&] {
-        const Label *d = m_form->d;
+        const Label *d = named::label(m_form, "d");
         return QStringLiteral("%1@%2 %3/%4").arg(d->caption()).arg(m_fake->clock.now() - 1200)
             .arg(d->foreColor() == colour::red ? "red" : "white")
             .arg(d->backColor() == colour::red ? "red" : d->backColor() == colour::white ? "white" : "green");
     };
-    connect(m_form->d, &Label::changed, this, [&] { looks << look(); });
+    connect(named::label(m_form, "d"), &Label::changed, this, [&] { looks << look(); });
     typeOnKeypad(QStringLiteral("2"));
     m_fake->clock.advance(1600);
     // d changes inside each tick before its text colour is set, so the log
@@ -366,33 +390,24 @@ void TestQuiz::flashRunsOnItsTimings()
                                  "Dogru Cevap@1500 white/white", "Tebrikler@1500 red/red"}));
     QCOMPARE(look(), QStringLiteral("Tebrikler@1600 white/red"));
     // The flash never grades again.
-    QCOMPARE(m_form->dgr->caption(), QStringLiteral("1"));
-    QCOMPARE(m_form->puan->caption(), QStringLiteral("50"));
+    QCOMPARE(named::label(m_form, "dgr")->caption(), QStringLiteral("1"));
+    QCOMPARE(named::label(m_form, "puan")->caption(), QStringLiteral("50"));
     // A start stops it at once.
     start(2);
     looks.clear();
     m_fake->clock.advance(900);
     QCOMPARE(looks, QStringList());
-    QCOMPARE(m_form->d->backColor(), colour::lightGreen);
-}
-
-void TestQuiz::tenthTimeoutShowsTheBoxBeforeTheScoreDrops_data()
-{
-    QTest::addColumn<bool>("answer");
-    QTest::newRow("Evet") << true;
-    QTest::newRow("Hayır") << false;
+    QCOMPARE(named::label(m_form, "d")->backColor(), colour::lightGreen);
 }
 
 void TestQuiz::tenthTimeoutShowsTheBoxBeforeTheScoreDrops()
 {
-    QFETCH(bool, answer);
     QSignalSpy ended(m_form, &Form1::unloaded);
-    m_fake->prompt.answer = answer;
     QStringList atBox;
     m_fake->prompt.whileShown = [&] {
-        atBox << m_form->ynl->caption() << m_form->puan->caption() << m_form->pn->caption()
-              << m_form->d->caption() << m_fake->sound.names().last();
-        QCOMPARE(m_fake->clock.armedCount(), 0);
+        atBox << named::label(m_form, "ynl")->caption() << named::label(m_form, "puan")->caption() << named::label(m_form, "pn")->caption()
+              << named::label(m_form, "d")->caption() << m_fake->sound.names().last();
+        QVERIFY(!m_fake->clock.nextDueNs());
     };
     QElapsedTimer real;
     real.start();
@@ -400,7 +415,7 @@ void TestQuiz::tenthTimeoutShowsTheBoxBeforeTheScoreDrops()
         start(n * 11);
         if (n == 4) { // a correct answer between the timeouts
             m_fake->clock.advance(1500);
-            typeOnKeypad(m_form->l->text());
+            typeOnKeypad(named::field(m_form, "l")->text());
             start(7);
         }
         QCOMPARE(m_fake->prompt.shown, 0);
@@ -423,11 +438,13 @@ void TestQuiz::tenthTimeoutShowsTheBoxBeforeTheScoreDrops()
 void TestQuiz::gameOverEndsTheProgramWithTheHowToPlayWindowOpen()
 {
     QSignalSpy ended(m_form, &Form1::unloaded);
-    m_form->hknd->click();
+    named::button(m_form, "hknd")->click();
     QVERIFY(m_form->about());
-    m_form->ynl->setCaption(QStringLiteral("9"));
-    start(3);
-    m_fake->clock.advance(6000);
+    for (int n = 1; n <= 10; ++n) {
+        QCOMPARE(m_fake->prompt.shown, 0);
+        start(3);
+        m_fake->clock.advance(6000);
+    }
     QCOMPARE(m_fake->prompt.shown, 1);
     QCOMPARE(ended.count(), 1);
     QVERIFY(!m_form->about());
@@ -438,21 +455,21 @@ void TestQuiz::noGradingBeforeTheFirstQuestion()
 {
     // A digit typed and deleted before any question leaves an empty field
     // that equals the still empty answer: that is no correct answer.
-    QTest::keyClick(m_form->Text1, '5');
-    QTest::keyClick(m_form->Text1, Qt::Key_Backspace);
-    QCOMPARE(m_form->dgr->caption(), QStringLiteral("0"));
-    QCOMPARE(m_form->d->caption(), QString());
+    QTest::keyClick(named::field(m_form, "Text1"), '5');
+    QTest::keyClick(named::field(m_form, "Text1"), Qt::Key_Backspace);
+    QCOMPARE(named::label(m_form, "dgr")->caption(), QStringLiteral("0"));
+    QCOMPARE(named::label(m_form, "d")->caption(), QString());
     QVERIFY(m_fake->sound.cues.empty());
     // The first start clears a digit typed before it; the countdown still runs.
     typeOnKeypad(QStringLiteral("7"));
     start(99);
-    QCOMPARE(m_form->dgr->caption(), QStringLiteral("0"));
+    QCOMPARE(named::label(m_form, "dgr")->caption(), QStringLiteral("0"));
     m_fake->clock.advance(1000);
-    QCOMPARE(m_form->t->caption(), QStringLiteral("05"));
+    QCOMPARE(named::label(m_form, "t")->caption(), QStringLiteral("05"));
     // Nor does an empty field grade after a game has ended.
-    m_form->kpt->click();
-    m_form->oyn->click();
-    QCOMPARE(m_form->dgr->caption(), QStringLiteral("0"));
+    named::button(m_form, "kpt")->click();
+    named::button(m_form, "oyn")->click();
+    QCOMPARE(named::label(m_form, "dgr")->caption(), QStringLiteral("0"));
 }
 
 void TestQuiz::aQuestionIsGradedOnlyOnce()
@@ -460,14 +477,14 @@ void TestQuiz::aQuestionIsGradedOnlyOnce()
     start(33); // 4x4
     m_fake->clock.advance(1000);
     typeOnKeypad(QStringLiteral("16"));
-    QCOMPARE(m_form->puan->caption(), QStringLiteral("50"));
+    QCOMPARE(named::label(m_form, "puan")->caption(), QStringLiteral("50"));
     m_fake->sound.cues.clear();
     for (int n = 0; n < 3; ++n) {
-        QTest::keyClick(m_form->Text1, Qt::Key_Backspace);
-        QTest::keyClick(m_form->Text1, '6');
+        QTest::keyClick(named::field(m_form, "Text1"), Qt::Key_Backspace);
+        QTest::keyClick(named::field(m_form, "Text1"), '6');
     }
-    QCOMPARE(m_form->dgr->caption(), QStringLiteral("1"));
-    QCOMPARE(m_form->puan->caption(), QStringLiteral("50"));
+    QCOMPARE(named::label(m_form, "dgr")->caption(), QStringLiteral("1"));
+    QCOMPARE(named::label(m_form, "puan")->caption(), QStringLiteral("50"));
     QVERIFY(m_fake->sound.cues.empty());
 }
 
@@ -476,36 +493,36 @@ void TestQuiz::startDuringACountdownGivesTheFullFiveSeconds()
     start(99);
     m_fake->clock.advance(3500); // "03" showing
     QStringList shown;
-    connect(m_form->t, &Label::changed, this, [&] {
-        shown << QStringLiteral("%1@%2").arg(m_form->t->caption()).arg(m_fake->clock.now() - 3500);
+    connect(named::label(m_form, "t"), &Label::changed, this, [&] {
+        shown << QStringLiteral("%1@%2").arg(named::label(m_form, "t")->caption()).arg(m_fake->clock.now() - 3500);
     });
     start(98);
     m_fake->clock.advance(10000);
     QCOMPARE(shown, QStringList({"@0", "05@1000", "04@2000", "03@3000", "02@4000", "01@5000", "00@6000"}));
     // Only the question that ran out is charged.
-    QCOMPARE(m_form->ynl->caption(), QStringLiteral("1"));
-    QCOMPARE(m_form->puan->caption(), QStringLiteral("-10"));
+    QCOMPARE(named::label(m_form, "ynl")->caption(), QStringLiteral("1"));
+    QCOMPARE(named::label(m_form, "puan")->caption(), QStringLiteral("-10"));
 }
 
 void TestQuiz::leavingGameModeStopsTheCountdownAndTheFlash()
 {
     start(99);
     m_fake->clock.advance(2500);
-    m_form->kpt->click();
+    named::button(m_form, "kpt")->click();
     m_fake->clock.advance(10000);
-    QCOMPARE(m_form->ynl->caption(), QStringLiteral("0"));
-    QCOMPARE(m_form->puan->caption(), QStringLiteral("0"));
-    QVERIFY(m_form->focusWidget() != m_form->s);
-    QCOMPARE(m_fake->clock.armedCount(), 0);
+    QCOMPARE(named::label(m_form, "ynl")->caption(), QStringLiteral("0"));
+    QCOMPARE(named::label(m_form, "puan")->caption(), QStringLiteral("0"));
+    QVERIFY(m_form->focusWidget() != named::button(m_form, "s"));
+    QVERIFY(!m_fake->clock.nextDueNs());
 
-    m_form->oyn->click();
+    named::button(m_form, "oyn")->click();
     start(0);
     typeOnKeypad(QStringLiteral("1"));
     m_fake->clock.advance(1200); // flashing
-    m_form->kpt->click();
-    QCOMPARE(m_fake->clock.armedCount(), 0);
-    QCOMPARE(m_form->d->caption(), QString());
-    QCOMPARE(m_form->d->backColor(), colour::lightGreen);
+    named::button(m_form, "kpt")->click();
+    QVERIFY(!m_fake->clock.nextDueNs());
+    QCOMPARE(named::label(m_form, "d")->caption(), QString());
+    QCOMPARE(named::label(m_form, "d")->backColor(), colour::lightGreen);
 }
 
 void TestQuiz::resultTextIsRedAgainAfterAFlash()
@@ -513,13 +530,13 @@ void TestQuiz::resultTextIsRedAgainAfterAFlash()
     start(0);
     typeOnKeypad(QStringLiteral("1"));
     m_fake->clock.advance(1000); // last tick: "Tebrikler", white text
-    QCOMPARE(m_form->d->foreColor(), colour::white);
+    QCOMPARE(named::label(m_form, "d")->foreColor(), colour::white);
     start(99);
-    QCOMPARE(m_form->d->foreColor(), colour::red);
-    QCOMPARE(m_form->d->backColor(), colour::lightGreen);
+    QCOMPARE(named::label(m_form, "d")->foreColor(), colour::red);
+    QCOMPARE(named::label(m_form, "d")->backColor(), colour::lightGreen);
     m_fake->clock.advance(6000);
-    QCOMPARE(m_form->d->caption(), QStringLiteral("Yanlış Cevap"));
-    QCOMPARE(m_form->d->foreColor(), colour::red);
+    QCOMPARE(named::label(m_form, "d")->caption(), QStringLiteral("Yanlış Cevap"));
+    QCOMPARE(named::label(m_form, "d")->foreColor(), colour::red);
 }
 
 void TestQuiz::everyDrawReseedsFromTheTimeOfDay()
@@ -530,7 +547,7 @@ void TestQuiz::everyDrawReseedsFromTheTimeOfDay()
     m_fake->clock.advance(2000);
     start(7);
     QCOMPARE(m_fake->random.reseeds, std::vector<int>({43200, 43200, 43202}));
-    QCOMPARE(m_form->a->caption(), QStringLiteral("1x8"));
+    QCOMPARE(named::label(m_form, "a")->caption(), QStringLiteral("1x8"));
 }
 
 void TestQuiz::enterHeldDownLeavesOneQuestionWithItsFullTime()
@@ -545,14 +562,14 @@ void TestQuiz::enterHeldDownLeavesOneQuestionWithItsFullTime()
     }
     QKeyEvent release(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
     QApplication::sendEvent(m_form, &release);
-    QCOMPARE(m_form->b->caption(), QStringLiteral("?"));
-    QCOMPARE(m_form->t->caption(), QString());
+    QCOMPARE(named::label(m_form, "b")->caption(), QStringLiteral("?"));
+    QCOMPARE(named::label(m_form, "t")->caption(), QString());
     m_fake->clock.advance(5960); // the last press came 30 ms ago
-    QCOMPARE(m_form->t->caption(), QStringLiteral("01"));
-    QCOMPARE(m_form->ynl->caption(), QStringLiteral("0"));
+    QCOMPARE(named::label(m_form, "t")->caption(), QStringLiteral("01"));
+    QCOMPARE(named::label(m_form, "ynl")->caption(), QStringLiteral("0"));
     m_fake->clock.advance(40);
-    QCOMPARE(m_form->t->caption(), QStringLiteral("00"));
-    QCOMPARE(m_form->ynl->caption(), QStringLiteral("1"));
+    QCOMPARE(named::label(m_form, "t")->caption(), QStringLiteral("00"));
+    QCOMPARE(named::label(m_form, "ynl")->caption(), QStringLiteral("1"));
 }
 
 QTEST_MAIN(TestQuiz)

@@ -10,10 +10,11 @@
 #include <deque>
 #include <random>
 
-#include "quiz/questionbank.h"
 #include "shell/designfonts.h"
 #include "shell/form1.h"
+#include "shell/namedcontrols.h"
 #include "study/pagetable.h"
+#include "tests/support/fakegame.h"
 #include "tests/support/fakeplatform.h"
 
 namespace {
@@ -82,6 +83,11 @@ public:
     QString summaryLine() const;
 
 private:
+    // The window's controls by object name.
+    Label *label(const char *name) const { return named::label(m_form, name); }
+    Button *button(const char *name) const { return named::button(m_form, name); }
+    TextField *field(const char *name) const { return named::field(m_form, name); }
+    QWidget *picture(const char *name) const { return named::picture(m_form, name); }
     enum class Screen { Start, Game, Menu, WholeTable, Memorise, None };
     enum Kind {
         ClickButton, AnswerDigit, KeyDigit, KeyOther, KeyBackspace, KeyEnter, KeyTab, KeySpace,
@@ -130,23 +136,24 @@ RandomPlayer::RandomPlayer(unsigned seed, int events, bool verbose)
 {
     m_form = new Form1(m_fake.platform());
     Form1 *f = m_form;
-    QObject::connect(f->oyn, &QPushButton::clicked, f, [this] {
+    QObject::connect(button("oyn"), &QPushButton::clicked, f, [this] {
         m_expected = Screen::Game;
         ++m_summary.games;
         m_patient = m_eventNo > kLateFrom && chance() < 0.04;
     });
-    QObject::connect(f->kpt, &QPushButton::clicked, f, [this] {
+    QObject::connect(button("kpt"), &QPushButton::clicked, f, [this] {
         m_expected = Screen::Menu;
         m_gameLeft = true;
     });
-    QObject::connect(f->tm, &QPushButton::clicked, f, [this] { m_expected = Screen::WholeTable; });
-    QObject::connect(f->tbl, &QPushButton::clicked, f, [this] { m_expected = Screen::Memorise; });
-    QObject::connect(f->ynl, &Label::changed, f, [this] {
-        if (m_form->ynl->caption() == QLatin1String("10"))
+    QObject::connect(button("tm"), &QPushButton::clicked, f, [this] { m_expected = Screen::WholeTable; });
+    QObject::connect(button("tbl"), &QPushButton::clicked, f, [this] { m_expected = Screen::Memorise; });
+    QObject::connect(label("ynl"), &Label::changed, f, [this] {
+        if (label("ynl")->caption() == QLatin1String("10"))
             ++m_ynlReachedTen;
     });
     m_fake.prompt.whileShown = [this] {
-        m_atPrompt << QStringLiteral("ynl=%1 armed=%2").arg(m_form->ynl->caption()).arg(m_fake.clock.armedCount());
+        m_atPrompt << QStringLiteral("ynl=%1 armed=%2")
+                          .arg(label("ynl")->caption(), QLatin1String(m_fake.clock.nextDueNs() ? "yes" : "no"));
     };
 }
 
@@ -172,9 +179,9 @@ QString RandomPlayer::state() const
 {
     const Form1 *f = m_form;
     return QStringLiteral("[%1 a=%2 b=%3 t=%4 d=%5 pn=%6 Text1=%7 dgr=%8 ynl=%9 puan=%10]")
-        .arg(screensShowing().join(QLatin1Char('|')), f->a->caption(), f->b->caption(), f->t->caption(),
-             f->d->caption(), f->pn->caption(), f->Text1->text(), f->dgr->caption(), f->ynl->caption())
-        .arg(f->puan->caption());
+        .arg(screensShowing().join(QLatin1Char('|')), label("a")->caption(), label("b")->caption(), label("t")->caption(),
+             label("d")->caption(), label("pn")->caption(), field("Text1")->text(), label("dgr")->caption(), label("ynl")->caption())
+        .arg(label("puan")->caption());
 }
 
 QString RandomPlayer::report(const QString &what) const
@@ -199,8 +206,8 @@ QWidget *RandomPlayer::keyTarget() const
 bool RandomPlayer::stageArmed(int *count) const
 {
     int armed = 0;
-    for (Timer *stage : {m_form->Timer8, m_form->Timer7, m_form->Timer1, m_form->Timer2, m_form->Timer3, m_form->Timer4})
-        armed += stage->isArmed() ? 1 : 0;
+    for (const char *stage : {"Timer8", "Timer7", "Timer1", "Timer2", "Timer3", "Timer4"})
+        armed += named::timer(m_form, stage)->isArmed() ? 1 : 0;
     if (count)
         *count = armed;
     return armed > 0;
@@ -211,34 +218,36 @@ QStringList RandomPlayer::screensShowing() const
     Form1 *f = m_form;
     const auto shown = [f](QWidget *w) { return w->isVisibleTo(f); };
     const auto usable = [f](QWidget *w) { return w->isVisibleTo(f) && w->isEnabled(); };
-    int wholeLists = 0, memoriseLists = 0;
-    for (ListBox *list : {f->l1, f->l2, f->l3, f->l4, f->l5, f->l6, f->l7, f->l8, f->l9, f->l10})
-        wholeLists += shown(list) ? 1 : 0;
-    for (ListBox *list : f->memoriseLists)
-        memoriseLists += shown(list) ? 1 : 0;
+    int wholeLists = 0, memoriseShown = 0;
+    for (const char *list : {"l1", "l2", "l3", "l4", "l5", "l6", "l7", "l8", "l9", "l10"})
+        wholeLists += shown(named::list(f, list)) ? 1 : 0;
+    for (ListBox *list : memoriseLists(f))
+        memoriseShown += shown(list) ? 1 : 0;
     // Out of game mode the menu offers "Oyuna Başla" and "Çıkış" and one
     // of the two study buttons, the other one being the current view's.
-    const bool outOfGame = usable(f->oyn) && !shown(f->kpt) && usable(f->cks) && !shown(f->hknd) && !shown(f->fr);
-    const bool noPager = !shown(f->g) && !shown(f->i);
+    const bool outOfGame = usable(button("oyn")) && !shown(button("kpt")) && usable(button("cks"))
+                           && !shown(button("hknd")) && !shown(picture("fr"));
+    const bool noPager = !shown(button("g")) && !shown(button("i"));
 
     QStringList screens;
-    if (outOfGame && usable(f->tm) && !shown(f->tbl) && shown(f->p1) && wholeLists == 0 && memoriseLists == 0
-        && noPager && shown(f->Label6) && shown(f->Label7))
+    if (outOfGame && usable(button("tm")) && !shown(button("tbl")) && shown(picture("p1")) && wholeLists == 0 && memoriseShown == 0
+        && noPager && shown(label("Label6")) && shown(label("Label7")))
         screens << QStringLiteral("start");
-    if (outOfGame && !shown(f->tm) && usable(f->tbl) && shown(f->p1) && wholeLists == 0 && memoriseLists == 0
-        && noPager && !shown(f->Label6) && !shown(f->Label7))
+    if (outOfGame && !shown(button("tm")) && usable(button("tbl")) && shown(picture("p1")) && wholeLists == 0 && memoriseShown == 0
+        && noPager && !shown(label("Label6")) && !shown(label("Label7")))
         screens << QStringLiteral("menu");
-    if (outOfGame && !shown(f->tm) && usable(f->tbl) && !shown(f->p1) && wholeLists == 10 && memoriseLists == 0
-        && noPager && !shown(f->Label6) && !shown(f->Label7))
+    if (outOfGame && !shown(button("tm")) && usable(button("tbl")) && !shown(picture("p1")) && wholeLists == 10 && memoriseShown == 0
+        && noPager && !shown(label("Label6")) && !shown(label("Label7")))
         screens << QStringLiteral("whole table");
-    if (outOfGame && usable(f->tm) && !shown(f->tbl) && !shown(f->p1) && wholeLists == 0 && memoriseLists == 1
-        && shown(f->g) && shown(f->i) && shown(f->Label6) && shown(f->Label7))
+    if (outOfGame && usable(button("tm")) && !shown(button("tbl")) && !shown(picture("p1")) && wholeLists == 0 && memoriseShown == 1
+        && shown(button("g")) && shown(button("i")) && shown(label("Label6")) && shown(label("Label7")))
         screens << QStringLiteral("memorise");
     // In game mode the study button of the screen it was entered from
     // stays on screen, greyed.
-    if (!shown(f->oyn) && usable(f->kpt) && !shown(f->cks) && usable(f->hknd) && shown(f->fr) && !shown(f->p1)
-        && shown(f->tm) != shown(f->tbl) && !f->tm->isEnabled() && !f->tbl->isEnabled() && usable(f->s)
-        && wholeLists == 0 && memoriseLists == 0 && noPager)
+    if (!shown(button("oyn")) && usable(button("kpt")) && !shown(button("cks")) && usable(button("hknd"))
+        && shown(picture("fr")) && !shown(picture("p1")) && shown(button("tm")) != shown(button("tbl"))
+        && !button("tm")->isEnabled() && !button("tbl")->isEnabled() && usable(button("s"))
+        && wholeLists == 0 && memoriseShown == 0 && noPager)
         screens << QStringLiteral("game");
     return screens;
 }
@@ -246,8 +255,8 @@ QStringList RandomPlayer::screensShowing() const
 QString RandomPlayer::step()
 {
     Form1 *f = m_form;
-    const bool entry = f->Text1->isVisibleTo(f) && f->Text1->isEnabled();
-    const bool questionOpen = f->b->caption() == QLatin1String("?");
+    const bool entry = field("Text1")->isVisibleTo(f) && field("Text1")->isEnabled();
+    const bool questionOpen = label("b")->caption() == QLatin1String("?");
     const bool counting = stageArmed();
     FrmAbout *about = f->about();
 
@@ -271,11 +280,11 @@ QString RandomPlayer::step()
     const bool late = m_eventNo > kLateFrom;
     // Space and Enter press the focused button; on "Çıkış" they end the
     // program, which is kept as rare as a click on it.
-    const bool onExit = f->focusWidget() == f->cks;
+    const bool onExit = f->focusWidget() == button("cks");
     offer(KeyEnter, !onExit ? 4 : late ? 0.02 : 0);
     offer(KeyTab, 2);
-    offer(KeySpace, keyTarget() != f->cks ? 2 : late ? 0.02 : 0);
-    if (f->Label8->isVisibleTo(f))
+    offer(KeySpace, keyTarget() != button("cks") ? 2 : late ? 0.02 : 0);
+    if (label("Label8")->isVisibleTo(f))
         offer(OpenByQuestionMark, 1.5);
     if (about && about->isVisible())
         offer(CloseByKapat, 1.5);
@@ -286,7 +295,7 @@ QString RandomPlayer::step()
         offer(WaitOut, m_patient ? 25 : 1);
     // Ending the program, rarely and only late in a run.
     if (late) {
-        if (f->cks->isVisibleTo(f))
+        if (button("cks")->isVisibleTo(f))
             offer(Exit, 0.02);
         offer(CloseMain, 0.01);
     }
@@ -302,53 +311,53 @@ QString RandomPlayer::step()
                 buttonWeights.push_back(weight);
             }
         };
-        add(f->tm, 3);
-        add(f->tbl, 3);
-        add(f->oyn, 3);
-        add(f->kpt, m_patient ? 0.05 : 1);
-        add(f->hknd, 0.7);
-        add(f->g, 3);
-        add(f->i, 3);
-        add(f->s, m_patient ? (counting ? 0.3 : 8) : 3);
-        for (Button *key : f->digitButtons)
+        add(button("tm"), 3);
+        add(button("tbl"), 3);
+        add(button("oyn"), 3);
+        add(button("kpt"), m_patient ? 0.05 : 1);
+        add(button("hknd"), 0.7);
+        add(button("g"), 3);
+        add(button("i"), 3);
+        add(button("s"), m_patient ? (counting ? 0.3 : 8) : 3);
+        for (Button *key : named::digitKeys(f))
             add(key, 0.4);
-        Button *button = buttons[std::discrete_distribution<size_t>(buttonWeights.begin(), buttonWeights.end())(m_rng)];
-        if (button == f->s)
+        Button *chosen = buttons[std::discrete_distribution<size_t>(buttonWeights.begin(), buttonWeights.end())(m_rng)];
+        if (chosen == button("s"))
             queueQuestion();
-        const QString name = button->objectName();
-        button->click();
+        const QString name = chosen->objectName();
+        chosen->click();
         return QStringLiteral("click %1").arg(name);
     }
     case AnswerDigit: {
         // Works towards the right answer: the next digit of it, or
         // Backspace while the field holds something else.
-        const QString typed = f->Text1->text(), answer = f->l->text();
+        const QString typed = field("Text1")->text(), answer = field("l")->text();
         if (!answer.startsWith(typed) || typed.size() >= answer.size()) {
-            sendKey(f->Text1, Qt::Key_Backspace, QStringLiteral("\b"));
+            sendKey(field("Text1"), Qt::Key_Backspace, QStringLiteral("\b"));
             return QStringLiteral("answering: key Backspace");
         }
         const QChar digit = answer.at(typed.size());
         if (chance() < 0.4) {
-            f->digitButtons[size_t(digit.digitValue())]->click();
+            named::digitKey(f, digit.digitValue())->click();
             return QStringLiteral("answering: click a%1").arg(digit);
         }
-        sendKey(f->Text1, Qt::Key_0 + digit.digitValue(), QString(digit));
+        sendKey(field("Text1"), Qt::Key_0 + digit.digitValue(), QString(digit));
         return QStringLiteral("answering: key %1").arg(digit);
     }
     case KeyDigit: {
         const int digit = uniform(0, 9);
         const bool keypad = chance() < 0.3;
-        sendKey(f->Text1, Qt::Key_0 + digit, QString::number(digit), keypad ? Qt::KeypadModifier : Qt::NoModifier);
+        sendKey(field("Text1"), Qt::Key_0 + digit, QString::number(digit), keypad ? Qt::KeypadModifier : Qt::NoModifier);
         return QStringLiteral("key %1%2").arg(digit).arg(keypad ? " (keypad)" : "");
     }
     case KeyOther: {
         static const char *const others[] = {"a", "Z", " ", "-", ".", ",", "+", "ş", "İ", "½", "٣", "x", "*"};
         const QString ch = QString::fromUtf8(others[uniform(0, int(std::size(others)) - 1)]);
-        sendKey(f->Text1, int(ch.at(0).toUpper().unicode()), ch);
+        sendKey(field("Text1"), int(ch.at(0).toUpper().unicode()), ch);
         return QStringLiteral("key '%1'").arg(ch);
     }
     case KeyBackspace:
-        sendKey(f->Text1, Qt::Key_Backspace, QStringLiteral("\b"));
+        sendKey(field("Text1"), Qt::Key_Backspace, QStringLiteral("\b"));
         return QStringLiteral("key Backspace");
     case KeyEnter: {
         queueQuestion();
@@ -369,7 +378,7 @@ QString RandomPlayer::step()
     case KeySpace: {
         QWidget *target = keyTarget();
         const QString name = target->objectName();
-        if (target == f->s)
+        if (target == button("s"))
             queueQuestion();
         sendKey(target, Qt::Key_Space, QStringLiteral(" "));
         return QStringLiteral("key Space to %1").arg(name);
@@ -377,16 +386,16 @@ QString RandomPlayer::step()
     case Paste: {
         static const char *const clips[] = {"12", "1a", "-5", "999", "", "7", "100", "0", "٣", "1 2", "4\n"};
         // Sometimes the right answer, as a child who copied it would.
-        const QString clip = chance() < 0.25 ? f->l->text() : QString::fromUtf8(clips[uniform(0, int(std::size(clips)) - 1)]);
+        const QString clip = chance() < 0.25 ? field("l")->text() : QString::fromUtf8(clips[uniform(0, int(std::size(clips)) - 1)]);
         QApplication::clipboard()->setText(clip);
-        f->Text1->paste();
+        field("Text1")->paste();
         return QStringLiteral("paste \"%1\"").arg(QString(clip).replace(QLatin1Char('\n'), QLatin1String("\\n")));
     }
     case OpenByQuestionMark:
-        Q_EMIT f->Label8->clicked();
+        Q_EMIT label("Label8")->clicked();
         return QStringLiteral("click ?");
     case CloseByKapat:
-        Q_EMIT about->Label1->clicked();
+        Q_EMIT named::label(about, "Label1")->clicked();
         return QStringLiteral("click Kapat");
     case CloseByCloseBox:
         about->close();
@@ -404,7 +413,7 @@ QString RandomPlayer::step()
         return QStringLiteral("%1 %2 ms").arg(kind == WaitOut ? "wait out" : "advance").arg(ms);
     }
     case Exit:
-        f->cks->click();
+        button("cks")->click();
         return QStringLiteral("click cks");
     case CloseMain:
         f->close();
@@ -427,13 +436,13 @@ QString RandomPlayer::check()
         return QStringLiteral("game-over prompt shown %1 times, ynl reached 10 %2 times")
             .arg(m_fake.prompt.shown).arg(m_ynlReachedTen);
     for (const QString &seen : m_atPrompt)
-        if (seen != QLatin1String("ynl=10 armed=0"))
+        if (seen != QLatin1String("ynl=10 armed=no"))
             return QStringLiteral("at the game-over prompt: %1").arg(seen);
 
-    for (Label *counter : {f->dgr, f->ynl, f->puan})
+    for (Label *counter : {label("dgr"), label("ynl"), label("puan")})
         if (!integer.match(counter->caption()).hasMatch())
             return QStringLiteral("%1 is no integer text: \"%2\"").arg(counter->objectName(), counter->caption());
-    const int dgr = f->dgr->caption().toInt(), ynl = f->ynl->caption().toInt(), puan = f->puan->caption().toInt();
+    const int dgr = label("dgr")->caption().toInt(), ynl = label("ynl")->caption().toInt(), puan = label("puan")->caption().toInt();
 
     if (m_gameLeft) {
         // Leaving the game starts the next one from nothing.
@@ -449,18 +458,19 @@ QString RandomPlayer::check()
         int points = 0;
         if (moreRight == 1) {
             // The countdown stops at grading, so t still shows the second that pays.
-            points = quiz::pointsFor(f->t->caption()).value_or(0);
+            static const QHash<QString, int> paid = {{"05", 50}, {"04", 40}, {"03", 30}, {"02", 20}, {"01", 10}};
+            points = paid.value(label("t")->caption(), 0);
             const QString pn = points ? QStringLiteral("%1 Puan").arg(points) : QString();
-            if (f->pn->caption() != pn || f->d->caption() != QStringLiteral("Doğru Cevap") || f->b->caption() != f->l->text())
+            if (label("pn")->caption() != pn || label("d")->caption() != QStringLiteral("Doğru Cevap") || label("b")->caption() != field("l")->text())
                 return QStringLiteral("a correct answer shows pn \"%1\" d \"%2\" b \"%3\" (expected pn \"%4\")")
-                    .arg(f->pn->caption(), f->d->caption(), f->b->caption(), pn);
+                    .arg(label("pn")->caption(), label("d")->caption(), label("b")->caption(), pn);
         } else if (moreWrong == 1) {
             // The tenth timeout ends the program before the score drops.
             points = f->isUnloaded() ? 0 : -10;
-            if (f->t->caption() != QLatin1String("00") || f->pn->caption() != QLatin1String("-10 Puan")
-                || f->d->caption() != QStringLiteral("Yanlış Cevap") || f->b->caption() != f->l->text())
+            if (label("t")->caption() != QLatin1String("00") || label("pn")->caption() != QLatin1String("-10 Puan")
+                || label("d")->caption() != QStringLiteral("Yanlış Cevap") || label("b")->caption() != field("l")->text())
                 return QStringLiteral("a timeout shows t \"%1\" pn \"%2\" d \"%3\" b \"%4\"")
-                    .arg(f->t->caption(), f->pn->caption(), f->d->caption(), f->b->caption());
+                    .arg(label("t")->caption(), label("pn")->caption(), label("d")->caption(), label("b")->caption());
         }
         if (puan - m_prevPuan != points)
             return QStringLiteral("score changed by %1, the event earned %2").arg(puan - m_prevPuan).arg(points);
@@ -477,36 +487,36 @@ QString RandomPlayer::check()
     if (!f->isVisible())
         return QStringLiteral("the window is hidden but not unloaded");
 
-    if (!countdowns.contains(f->t->caption()))
-        return QStringLiteral("t shows \"%1\"").arg(f->t->caption());
-    if (!results.contains(f->d->caption()))
-        return QStringLiteral("d shows \"%1\"").arg(f->d->caption());
-    if (!digits.match(f->Text1->text()).hasMatch())
-        return QStringLiteral("Text1 holds \"%1\"").arg(f->Text1->text());
+    if (!countdowns.contains(label("t")->caption()))
+        return QStringLiteral("t shows \"%1\"").arg(label("t")->caption());
+    if (!results.contains(label("d")->caption()))
+        return QStringLiteral("d shows \"%1\"").arg(label("d")->caption());
+    if (!digits.match(field("Text1")->text()).hasMatch())
+        return QStringLiteral("Text1 holds \"%1\"").arg(field("Text1")->text());
 
     // The question and its answer agree; the answer slot is empty, open or the answer.
-    if (!f->a->caption().isEmpty()) {
-        const auto match = question.match(f->a->caption());
+    if (!label("a")->caption().isEmpty()) {
+        const auto match = question.match(label("a")->caption());
         if (!match.hasMatch())
-            return QStringLiteral("a shows \"%1\"").arg(f->a->caption());
+            return QStringLiteral("a shows \"%1\"").arg(label("a")->caption());
         const int product = match.captured(1).toInt() * match.captured(2).toInt();
-        if (f->l->text() != QString::number(product))
-            return QStringLiteral("question %1 has the answer \"%2\"").arg(f->a->caption(), f->l->text());
+        if (field("l")->text() != QString::number(product))
+            return QStringLiteral("question %1 has the answer \"%2\"").arg(label("a")->caption(), field("l")->text());
     }
-    if (!f->b->caption().isEmpty() && f->b->caption() != QLatin1String("?") && f->b->caption() != f->l->text())
-        return QStringLiteral("b shows \"%1\" for the answer \"%2\"").arg(f->b->caption(), f->l->text());
+    if (!label("b")->caption().isEmpty() && label("b")->caption() != QLatin1String("?") && label("b")->caption() != field("l")->text())
+        return QStringLiteral("b shows \"%1\" for the answer \"%2\"").arg(label("b")->caption(), field("l")->text());
 
-    for (Button *key : f->digitButtons)
-        if (key->isEnabled() != f->Text1->isEnabled())
+    for (Button *key : named::digitKeys(f))
+        if (key->isEnabled() != field("Text1")->isEnabled())
             return QStringLiteral("keypad %1 is %2 while Text1 is %3").arg(key->objectName(),
                                                                           key->isEnabled() ? "enabled" : "disabled",
-                                                                          f->Text1->isEnabled() ? "enabled" : "disabled");
+                                                                          field("Text1")->isEnabled() ? "enabled" : "disabled");
 
     int stages = 0;
     stageArmed(&stages);
     if (stages > 1)
         return QStringLiteral("%1 stage timers armed").arg(stages);
-    if (stages == 1 && (f->Timer5->isArmed() || f->Timer6->isArmed()))
+    if (stages == 1 && (named::timer(f, "Timer5")->isArmed() || named::timer(f, "Timer6")->isArmed()))
         return QStringLiteral("the countdown and the flash run together");
 
     const QStringList screens = screensShowing();
@@ -523,21 +533,21 @@ QString RandomPlayer::check()
         {"whole table", Screen::WholeTable}, {"memorise", Screen::Memorise}};
     if (byName.value(screens.first(), Screen::None) != m_expected)
         return QStringLiteral("the %1 screen is showing where the last menu click leads elsewhere").arg(screens.first());
-    if (m_expected != Screen::Game && m_fake.clock.armedCount() != 0)
-        return QStringLiteral("%1 timers armed out of game mode").arg(m_fake.clock.armedCount());
+    if (m_expected != Screen::Game && m_fake.clock.nextDueNs())
+        return QStringLiteral("a timer armed out of game mode");
     if (m_expected == Screen::Memorise) {
         // The page number picks the list shown and which page buttons work.
-        const QString page = f->no->text();
+        const QString page = field("no")->text();
         const study::Page *shownPage = study::pageFor(page);
         if (!shownPage)
             return QStringLiteral("the memorise view is on page \"%1\"").arg(page);
-        if (!f->memoriseLists[size_t(shownPage->table - 1)]->isVisibleTo(f))
+        if (!memoriseLists(f).at(shownPage->table - 1)->isVisibleTo(f))
             return QStringLiteral("page %1 does not show its table %2").arg(page).arg(shownPage->table);
-        if (f->g->isEnabled() != (page != QLatin1String("1")) || f->i->isEnabled() != (page != QLatin1String("10")))
-            return QStringLiteral("page %1 with g %2 and i %3").arg(page, f->g->isEnabled() ? "enabled" : "disabled",
-                                                                   f->i->isEnabled() ? "enabled" : "disabled");
-    } else if (!f->no->text().isEmpty()) {
-        return QStringLiteral("page number \"%1\" off the memorise view").arg(f->no->text());
+        if (button("g")->isEnabled() != (page != QLatin1String("1")) || button("i")->isEnabled() != (page != QLatin1String("10")))
+            return QStringLiteral("page %1 with g %2 and i %3").arg(page, button("g")->isEnabled() ? "enabled" : "disabled",
+                                                                   button("i")->isEnabled() ? "enabled" : "disabled");
+    } else if (!field("no")->text().isEmpty()) {
+        return QStringLiteral("page number \"%1\" off the memorise view").arg(field("no")->text());
     }
 
     const int aboutWindows = aboutWindowCount();
@@ -553,13 +563,13 @@ QString RandomPlayer::checkEnd()
     Form1 *f = m_form;
     if (f->isVisible())
         return QStringLiteral("unloaded but still visible");
-    if (m_fake.clock.armedCount() != 0)
-        return QStringLiteral("%1 timers still armed after the end").arg(m_fake.clock.armedCount());
+    if (m_fake.clock.nextDueNs())
+        return QStringLiteral("a timer still armed after the end");
     if (f->about() || aboutWindowCount() != 0)
         return QStringLiteral("the how-to-play window outlives the program");
     const bool gameOver = m_fake.prompt.shown > 0;
-    if (gameOver != (f->ynl->caption() == QLatin1String("10")))
-        return QStringLiteral("ended with ynl %1 after %2 prompts").arg(f->ynl->caption()).arg(m_fake.prompt.shown);
+    if (gameOver != (label("ynl")->caption() == QLatin1String("10")))
+        return QStringLiteral("ended with ynl %1 after %2 prompts").arg(label("ynl")->caption()).arg(m_fake.prompt.shown);
     // Nothing runs any more.
     const size_t cues = m_fake.sound.cues.size();
     m_fake.clock.advance(60000);

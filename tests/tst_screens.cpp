@@ -4,6 +4,7 @@
 
 #include "shell/designfonts.h"
 #include "shell/form1.h"
+#include "shell/namedcontrols.h"
 #include "tests/support/fakegame.h"
 
 namespace {
@@ -105,108 +106,115 @@ void TestScreens::menuClicksWalkTheScreens()
     // Sound is set up on every entry into game mode and nowhere else.
     QCOMPARE(m_fake->sound.prepares, int(clicks.count(QStringLiteral("oyn"))));
     // The page number is empty on every screen but the memorise view.
-    QCOMPARE(m_form->no->text().isEmpty(), !screen.contains(QStringLiteral("br")));
+    QCOMPARE(named::field(m_form, "no")->text().isEmpty(), !screen.contains(QStringLiteral("br")));
 }
 
 void TestScreens::coveredButtonsCannotBeReachedAtStart()
 {
-    for (QWidget *covered : {static_cast<QWidget *>(m_form->tbl), static_cast<QWidget *>(m_form->kpt),
-                             static_cast<QWidget *>(m_form->hknd)}) {
+    for (QWidget *covered : {static_cast<QWidget *>(named::button(m_form, "tbl")), static_cast<QWidget *>(named::button(m_form, "kpt")),
+                             static_cast<QWidget *>(named::button(m_form, "hknd"))}) {
         QVERIFY(!covered->isVisibleTo(m_form));
     }
     // Walking the whole focus chain with Tab never lands on one of them.
     m_form->activateWindow();
-    m_form->tm->setFocus();
+    named::button(m_form, "tm")->setFocus();
     for (int n = 0; n < 60; ++n) {
         QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : m_form, Qt::Key_Tab);
         QWidget *focus = QApplication::focusWidget();
-        QVERIFY(focus != m_form->tbl && focus != m_form->kpt && focus != m_form->hknd);
+        QVERIFY(focus != named::button(m_form, "tbl") && focus != named::button(m_form, "kpt") && focus != named::button(m_form, "hknd"));
     }
 }
 
 void TestScreens::enteringGameModeFocusesStartAndEnterPressesIt()
 {
     QVERIFY(QTest::qWaitForWindowActive(m_form));
-    m_form->oyn->click();
-    QCOMPARE(QApplication::focusWidget(), m_form->s);
-    QVERIFY(m_form->s->isDefault());
-    QTest::keyClick(m_form->s, Qt::Key_Return);
+    named::button(m_form, "oyn")->click();
+    QCOMPARE(QApplication::focusWidget(), named::button(m_form, "s"));
+    QVERIFY(named::button(m_form, "s")->isDefault());
+    QTest::keyClick(named::button(m_form, "s"), Qt::Key_Return);
     QCOMPARE(m_fake->sound.names(), QStringList{"question"});
-    QCOMPARE(m_form->b->caption(), QStringLiteral("?"));
+    QCOMPARE(named::label(m_form, "b")->caption(), QStringLiteral("?"));
     // Enter typed into the answer field starts the next question too.
-    QCOMPARE(QApplication::focusWidget(), m_form->Text1);
-    QTest::keyClick(m_form->Text1, Qt::Key_Enter);
+    QCOMPARE(QApplication::focusWidget(), named::field(m_form, "Text1"));
+    QTest::keyClick(named::field(m_form, "Text1"), Qt::Key_Enter);
     QCOMPARE(m_fake->sound.names(), QStringList({"question", "question"}));
 }
 
 void TestScreens::enterPressesTheFocusedButton()
 {
     QVERIFY(QTest::qWaitForWindowActive(m_form));
-    m_form->oyn->setFocus();
-    QTest::keyClick(m_form->oyn, Qt::Key_Return);
-    QVERIFY(m_form->fr->isVisibleTo(m_form)); // "Oyuna Başla" pressed
-    m_form->kpt->setFocus();
-    QTest::keyClick(m_form->kpt, Qt::Key_Enter);
-    QVERIFY(!m_form->fr->isVisibleTo(m_form)); // "Oyunu Bitir", not a question
-    QVERIFY(m_form->b->caption().isEmpty());
+    named::button(m_form, "oyn")->setFocus();
+    QTest::keyClick(named::button(m_form, "oyn"), Qt::Key_Return);
+    QVERIFY(named::picture(m_form, "fr")->isVisibleTo(m_form)); // "Oyuna Başla" pressed
+    named::button(m_form, "kpt")->setFocus();
+    QTest::keyClick(named::button(m_form, "kpt"), Qt::Key_Enter);
+    QVERIFY(!named::picture(m_form, "fr")->isVisibleTo(m_form)); // "Oyunu Bitir", not a question
+    QVERIFY(named::label(m_form, "b")->caption().isEmpty());
 }
 
 void TestScreens::enterDoesNothingWhileStartIsOffScreen()
 {
     QVERIFY(QTest::qWaitForWindowActive(m_form));
     QTest::keyClick(m_form, Qt::Key_Return);
-    m_form->tm->click();
-    m_form->l3->setFocus();
-    QTest::keyClick(m_form->l3, Qt::Key_Return);
-    m_form->tbl->click();
+    named::button(m_form, "tm")->click();
+    named::list(m_form, "l3")->setFocus();
+    QTest::keyClick(named::list(m_form, "l3"), Qt::Key_Return);
+    named::button(m_form, "tbl")->click();
     QTest::keyClick(m_form, Qt::Key_Enter);
     QVERIFY(m_fake->sound.cues.empty());
-    QVERIFY(m_form->b->caption().isEmpty());
+    QVERIFY(named::label(m_form, "b")->caption().isEmpty());
 }
 
 void TestScreens::leavingGameModeResetsThePanelAndPlaysBothCues()
 {
-    m_form->oyn->click();
-    m_form->a->setCaption(QStringLiteral("7x8"));
-    m_form->b->setCaption(QStringLiteral("56"));
-    m_form->Label3->setCaption(QStringLiteral("="));
-    m_form->t->setCaption(QStringLiteral("03"));
-    m_form->pn->setCaption(QStringLiteral("20 Puan"));
-    m_form->puan->setCaption(QStringLiteral("-30"));
+    // A right answer at "04", then a timeout: the panel shows something everywhere.
+    named::button(m_form, "oyn")->click();
+    m_fake->random.queueIndex(66); // 7x7
+    named::button(m_form, "s")->click();
+    m_fake->clock.advance(2000);
+    named::button(m_form, "a4")->click();
+    named::button(m_form, "a9")->click();
+    m_fake->random.queueIndex(99); // 10x10
+    named::button(m_form, "s")->click();
+    m_fake->clock.advance(6000);
+    QCOMPARE(named::label(m_form, "a")->caption() + named::label(m_form, "b")->caption(), QStringLiteral("10x10100"));
+    QCOMPARE(named::label(m_form, "dgr")->caption() + named::label(m_form, "ynl")->caption(), QStringLiteral("11"));
+    QCOMPARE(named::label(m_form, "puan")->caption(), QStringLiteral("30"));
     m_fake->sound.cues.clear();
-    m_form->kpt->click();
-    for (Label *label : {m_form->a, m_form->b, m_form->Label3, m_form->t, m_form->d, m_form->pn})
-        QCOMPARE(label->caption(), QString());
-    QCOMPARE(m_form->dgr->caption(), QStringLiteral("0"));
-    QCOMPARE(m_form->ynl->caption(), QStringLiteral("0"));
-    QCOMPARE(m_form->puan->caption(), QStringLiteral("0"));
-    QCOMPARE(m_form->Text1->text(), QString());
+    named::button(m_form, "kpt")->click();
+    for (const char *label : {"a", "b", "Label3", "t", "d", "pn"})
+        QCOMPARE(named::label(m_form, label)->caption(), QString());
+    QCOMPARE(named::label(m_form, "dgr")->caption(), QStringLiteral("0"));
+    QCOMPARE(named::label(m_form, "ynl")->caption(), QStringLiteral("0"));
+    QCOMPARE(named::label(m_form, "puan")->caption(), QStringLiteral("0"));
+    QCOMPARE(named::field(m_form, "Text1")->text(), QString());
     // Both counter reactions run, also with both counters at "0": the wrong
     // cue cuts the correct one off. No countdown goes on behind the panel.
     QCOMPARE(m_fake->sound.names(), QStringList({"correct", "wrong"}));
-    QCOMPARE(m_fake->clock.armedCount(), 0);
+    QVERIFY(!m_fake->clock.nextDueNs());
     QCOMPARE(m_fake->prompt.shown, 0);
 }
 
 void TestScreens::leavingGameModeKeepsTheEntryAsTheLastQuestionLeftIt()
 {
-    m_form->oyn->click();
-    m_form->Text1->setEnabled(false);
-    m_form->a5->setEnabled(false);
-    m_form->kpt->click();
-    m_form->oyn->click();
-    QVERIFY(!m_form->Text1->isEnabled());
-    QVERIFY(!m_form->a5->isEnabled());
+    // A timeout leaves the answer field and the keypad disabled.
+    named::button(m_form, "oyn")->click();
+    named::button(m_form, "s")->click();
+    m_fake->clock.advance(6000);
+    named::button(m_form, "kpt")->click();
+    named::button(m_form, "oyn")->click();
+    QVERIFY(!named::field(m_form, "Text1")->isEnabled());
+    QVERIFY(!named::button(m_form, "a5")->isEnabled());
 }
 
 void TestScreens::exitClosesBothWindowsAndEndsTheProgram()
 {
     QSignalSpy ended(m_form, &Form1::unloaded);
-    m_form->oyn->click();
-    m_form->hknd->click();
+    named::button(m_form, "oyn")->click();
+    named::button(m_form, "hknd")->click();
     QVERIFY(m_form->about());
-    m_form->kpt->click();
-    m_form->cks->click();
+    named::button(m_form, "kpt")->click();
+    named::button(m_form, "cks")->click();
     QCOMPARE(ended.count(), 1);
     QVERIFY(!m_form->isVisible());
     QVERIFY(!m_form->about());
@@ -215,11 +223,11 @@ void TestScreens::exitClosesBothWindowsAndEndsTheProgram()
 void TestScreens::closeBoxEndsTheProgramEvenWithTheHowToPlayWindowHidden()
 {
     QSignalSpy ended(m_form, &Form1::unloaded);
-    m_form->oyn->click();
-    m_form->Label8->clicked();
+    named::button(m_form, "oyn")->click();
+    named::label(m_form, "Label8")->clicked();
     QVERIFY(m_form->about());
     m_form->about()->hide();
-    m_form->s->click(); // a countdown is running
+    named::button(m_form, "s")->click(); // a countdown is running
     m_form->close();
     QCOMPARE(ended.count(), 1);
     QVERIFY(!m_form->about());
@@ -227,7 +235,7 @@ void TestScreens::closeBoxEndsTheProgramEvenWithTheHowToPlayWindowHidden()
     m_fake->sound.cues.clear();
     m_fake->clock.advance(10000);
     QVERIFY(m_fake->sound.cues.empty());
-    QCOMPARE(m_form->t->caption(), QString());
+    QCOMPARE(named::label(m_form, "t")->caption(), QString());
 }
 
 QTEST_MAIN(TestScreens)

@@ -4,6 +4,7 @@
 
 #include "shell/designfonts.h"
 #include "shell/form1.h"
+#include "shell/namedcontrols.h"
 #include "study/pagetable.h"
 #include "tests/support/fakegame.h"
 #include "tests/support/glyphs.h"
@@ -82,16 +83,16 @@ void TestStudy::cleanup()
 
 void TestStudy::openPage(int page)
 {
-    m_form->tm->click();
-    m_form->tbl->click();
+    named::button(m_form, "tm")->click();
+    named::button(m_form, "tbl")->click();
     for (int n = 1; n < page; ++n)
-        m_form->i->click();
+        named::button(m_form, "i")->click();
 }
 
 QList<ListBox *> TestStudy::shownLists() const
 {
     QList<ListBox *> shown;
-    for (ListBox *list : m_form->memoriseLists)
+    for (ListBox *list : memoriseLists(m_form))
         if (list->isVisibleTo(m_form))
             shown << list;
     return shown;
@@ -155,14 +156,14 @@ void TestStudy::eachPageShowsItsListTextsAndFonts()
     QFETCH(int, page);
     const PageRow &want = kPages[page - 1];
     openPage(page);
-    QCOMPARE(m_form->no->text(), QString::number(page));
-    QCOMPARE(shownLists(), QList<ListBox *>{m_form->memoriseLists[size_t(page - 1)]});
-    QCOMPARE(m_form->g->isEnabled(), page != 1);
-    QCOMPARE(m_form->i->isEnabled(), page != 10);
+    QCOMPARE(named::field(m_form, "no")->text(), QString::number(page));
+    QCOMPARE(shownLists(), QList<ListBox *>{memoriseLists(m_form).at(page - 1)});
+    QCOMPARE(named::button(m_form, "g")->isEnabled(), page != 1);
+    QCOMPARE(named::button(m_form, "i")->isEnabled(), page != 10);
     const study::Page *text = study::pageFor(QString::number(page));
     struct { Label *label; QString caption; qreal points; bool bold; } sides[] = {
-        {m_form->Label6, text->story, want.storyPt, want.storyBold},
-        {m_form->Label7, text->facts, want.factsPt, want.factsBold},
+        {named::label(m_form, "Label6"), text->story, want.storyPt, want.storyBold},
+        {named::label(m_form, "Label7"), text->facts, want.factsPt, want.factsBold},
     };
     for (const auto &side : sides) {
         QVERIFY(side.label->isVisibleTo(m_form));
@@ -185,71 +186,70 @@ void TestStudy::nineStepsForwardThenOneBack()
     openPage(1);
     QStringList seen;
     for (int n = 0; n < 9; ++n) {
-        QVERIFY(m_form->i->isEnabled());
-        m_form->i->click();
-        seen << m_form->no->text();
+        QVERIFY(named::button(m_form, "i")->isEnabled());
+        named::button(m_form, "i")->click();
+        seen << named::field(m_form, "no")->text();
     }
     QCOMPARE(seen, QStringList({"2", "3", "4", "5", "6", "7", "8", "9", "10"}));
-    QVERIFY(!m_form->i->isEnabled());
-    QVERIFY(m_form->g->isEnabled());
-    m_form->g->click();
-    QCOMPARE(m_form->no->text(), QStringLiteral("9"));
-    QVERIFY(m_form->i->isEnabled());
-    QCOMPARE(shownLists(), QList<ListBox *>{m_form->dkz});
+    QVERIFY(!named::button(m_form, "i")->isEnabled());
+    QVERIFY(named::button(m_form, "g")->isEnabled());
+    named::button(m_form, "g")->click();
+    QCOMPARE(named::field(m_form, "no")->text(), QStringLiteral("9"));
+    QVERIFY(named::button(m_form, "i")->isEnabled());
+    QCOMPARE(shownLists(), QList<ListBox *>{named::list(m_form, "dkz")});
 }
 
 void TestStudy::anEmptyPageNumberOnlyEnablesBothButtons()
 {
     openPage(1);
-    const QString story = m_form->Label6->caption();
-    const QFont font = m_form->Label6->font();
-    m_form->no->setText(QString());
-    QVERIFY(m_form->g->isEnabled());
-    QVERIFY(m_form->i->isEnabled());
-    QCOMPARE(shownLists(), QList<ListBox *>{m_form->br});
-    QCOMPARE(m_form->Label6->caption(), story);
-    QCOMPARE(m_form->Label6->font(), font);
+    const QString story = named::label(m_form, "Label6")->caption();
+    const QFont font = named::label(m_form, "Label6")->font();
+    named::field(m_form, "no")->setText(QString());
+    QVERIFY(named::button(m_form, "g")->isEnabled());
+    QVERIFY(named::button(m_form, "i")->isEnabled());
+    QCOMPARE(shownLists(), QList<ListBox *>{named::list(m_form, "br")});
+    QCOMPARE(named::label(m_form, "Label6")->caption(), story);
+    QCOMPARE(named::label(m_form, "Label6")->font(), font);
 }
 
 void TestStudy::aPageNumberThatIsNoNumberMakesTheButtonsDoNothing()
 {
     openPage(4);
-    m_form->no->setText(QStringLiteral("dört"));
-    m_form->i->click();
-    m_form->g->click();
-    QCOMPARE(m_form->no->text(), QStringLiteral("dört"));
-    QCOMPARE(shownLists(), QList<ListBox *>{m_form->dort});
-    m_form->no->setText(QString());
-    m_form->g->click();
-    QCOMPARE(m_form->no->text(), QString());
+    named::field(m_form, "no")->setText(QStringLiteral("dört"));
+    named::button(m_form, "i")->click();
+    named::button(m_form, "g")->click();
+    QCOMPARE(named::field(m_form, "no")->text(), QStringLiteral("dört"));
+    QCOMPARE(shownLists(), QList<ListBox *>{named::list(m_form, "dort")});
+    named::field(m_form, "no")->setText(QString());
+    named::button(m_form, "g")->click();
+    QCOMPARE(named::field(m_form, "no")->text(), QString());
 }
 
 void TestStudy::aNumberThatIsNoPageChangesNothingButTheButtons()
 {
     openPage(10);
-    m_form->i->setEnabled(true);
-    m_form->i->click(); // "11" is no page
-    QCOMPARE(m_form->no->text(), QStringLiteral("11"));
-    QCOMPARE(shownLists(), QList<ListBox *>{m_form->nn});
-    QVERIFY(m_form->g->isEnabled());
-    QVERIFY(m_form->i->isEnabled());
-    m_form->g->click();
-    QCOMPARE(m_form->no->text(), QStringLiteral("10"));
-    QVERIFY(!m_form->i->isEnabled());
+    named::button(m_form, "i")->setEnabled(true);
+    named::button(m_form, "i")->click(); // "11" is no page
+    QCOMPARE(named::field(m_form, "no")->text(), QStringLiteral("11"));
+    QCOMPARE(shownLists(), QList<ListBox *>{named::list(m_form, "nn")});
+    QVERIFY(named::button(m_form, "g")->isEnabled());
+    QVERIFY(named::button(m_form, "i")->isEnabled());
+    named::button(m_form, "g")->click();
+    QCOMPARE(named::field(m_form, "no")->text(), QStringLiteral("10"));
+    QVERIFY(!named::button(m_form, "i")->isEnabled());
 }
 
 void TestStudy::wholeTableViewHidesThePageAndEmptiesTheNumber()
 {
     openPage(6);
-    m_form->tm->click();
-    QCOMPARE(m_form->no->text(), QString());
+    named::button(m_form, "tm")->click();
+    QCOMPARE(named::field(m_form, "no")->text(), QString());
     QVERIFY(shownLists().isEmpty());
-    QVERIFY(!m_form->g->isVisibleTo(m_form));
-    QVERIFY(!m_form->i->isVisibleTo(m_form));
-    QVERIFY(!m_form->Label6->isVisibleTo(m_form));
-    for (ListBox *list : {m_form->l1, m_form->l2, m_form->l3, m_form->l4, m_form->l5,
-                          m_form->l6, m_form->l7, m_form->l8, m_form->l9, m_form->l10})
-        QVERIFY(list->isVisibleTo(m_form));
+    QVERIFY(!named::button(m_form, "g")->isVisibleTo(m_form));
+    QVERIFY(!named::button(m_form, "i")->isVisibleTo(m_form));
+    QVERIFY(!named::label(m_form, "Label6")->isVisibleTo(m_form));
+    for (const char *list : {"l1", "l2", "l3", "l4", "l5", "l6", "l7", "l8", "l9", "l10"})
+        QVERIFY(named::list(m_form, list)->isVisibleTo(m_form));
 }
 
 QTEST_MAIN(TestStudy)

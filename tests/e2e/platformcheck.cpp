@@ -21,7 +21,9 @@
 
 #include "shell/designfonts.h"
 #include "shell/form1.h"
-#include "shell/qtplatform.h"
+#include "shell/mixingrandom.h"
+#include "shell/namedcontrols.h"
+#include "shell/qtclock.h"
 #include "shell/windowsystem.h"
 #include "tests/support/fakeplatform.h"
 
@@ -63,10 +65,10 @@ int main(int argc, char **argv)
     }
     say(QStringLiteral("shown"));
 
-    window.oyn->click();
+    named::button(&window, "oyn")->click();
     QElapsedTimer sinceStart;
-    QObject::connect(window.t, &Label::changed, &app, [&] {
-        const QString value = window.t->caption();
+    QObject::connect(named::label(&window, "t"), &Label::changed, &app, [&] {
+        const QString value = named::label(&window, "t")->caption();
         if (value.isEmpty())
             return; // "Başlat" clears it
         say(QStringLiteral("t %1 %2").arg(value).arg(sinceStart.elapsed()));
@@ -75,7 +77,7 @@ int main(int argc, char **argv)
     });
     // Halfway through "05", so the window opens between two ticks.
     QTimer::singleShot(1500, &app, [&] {
-        Q_EMIT window.Label8->clicked();
+        Q_EMIT named::label(&window, "Label8")->clicked();
         if (window.about() && QTest::qWaitForWindowExposed(window.about(), 5000))
             say(QStringLiteral("about %1").arg(sinceStart.elapsed()));
         else
@@ -86,7 +88,7 @@ int main(int argc, char **argv)
         app.exit(1);
     });
     sinceStart.start();
-    window.s->click();
+    named::button(&window, "s")->click();
     const int status = app.exec();
     say(QStringLiteral("done"));
     return status;

@@ -17,7 +17,9 @@
 #include "quiz/wavdata.h"
 #include "shell/designfonts.h"
 #include "shell/form1.h"
-#include "shell/qtplatform.h"
+#include "shell/mixingrandom.h"
+#include "shell/namedcontrols.h"
+#include "shell/qtclock.h"
 #include "tests/e2e/soundcheck.h"
 
 namespace {
@@ -67,10 +69,10 @@ int gameScript(int argc, char **argv)
     QTextStream log;
     LoggingCuePlayer sound(realPlayer, since, log);
     MixingRandom random;
-    YesPrompt prompt;
+    NoBoxPrompt prompt;
     Form1 window(Platform{clock, sound, random, prompt});
     window.show();
-    window.oyn->click();
+    named::button(&window, "oyn")->click();
     runFor(200);
 
     // Between questions this thread waits on its input; the sound player
@@ -91,7 +93,7 @@ int gameScript(int argc, char **argv)
         }
         log.setDevice(&logFile);
         log << since.nsecsElapsed() / 1000 << " mark countdown" << Qt::endl;
-        window.s->click();
+        named::button(&window, "s")->click();
         runFor(6000 + cueMs(Cue::Wrong) + 300);
         log << since.nsecsElapsed() / 1000 << " mark end" << Qt::endl;
         log.setDevice(nullptr);
@@ -127,7 +129,7 @@ int playScript(int argc, char **argv, const QString &logPath)
     }
     LoggingCuePlayer sound(realPlayer, since, log);
     MixingRandom random;
-    YesPrompt prompt;
+    NoBoxPrompt prompt;
 
     // The recorder is already running; a moment of silence comes first.
     runFor(300);
@@ -143,10 +145,10 @@ int playScript(int argc, char **argv, const QString &logPath)
     // countdown 05..00 one second apart, and the charge for no answer at 00.
     Form1 window(Platform{clock, sound, random, prompt});
     window.show();
-    window.oyn->click();
+    named::button(&window, "oyn")->click();
     runFor(200);
     mark("countdown");
-    window.s->click();
+    named::button(&window, "s")->click();
     runFor(6000 + cueMs(Cue::Wrong) + gapMs);
 
     // A cue started while another plays cuts it off.
@@ -159,7 +161,7 @@ int playScript(int argc, char **argv, const QString &logPath)
     // Leaving the game resets both counters, which plays the correct cue
     // and straight after it the wrong cue: only the wrong cue may be heard.
     mark("leave");
-    window.kpt->click();
+    named::button(&window, "kpt")->click();
     runFor(cueMs(Cue::Wrong) + gapMs);
 
     mark("end");

@@ -15,11 +15,11 @@ inline constexpr int gapMs = 1500;
 // How long the correct cue plays before the wrong cue cuts it off.
 inline constexpr int cutDelayMs = 100;
 
-// Answers every game-over question with Yes, without showing a box.
-class YesPrompt : public GameOverPrompt
+// Game over without a box on the screen.
+class NoBoxPrompt : public GameOverPrompt
 {
 public:
-    bool ask(QWidget *, const QString &, const QString &) override { return true; }
+    void show(QWidget *, const QString &, const QString &) override {}
 };
 
 // Runs the event loop (timers, sound) for the given time.

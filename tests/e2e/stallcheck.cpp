@@ -29,7 +29,9 @@
 #include "quiz/soundmodule.h"
 #include "shell/designfonts.h"
 #include "shell/form1.h"
-#include "shell/qtplatform.h"
+#include "shell/mixingrandom.h"
+#include "shell/namedcontrols.h"
+#include "shell/qtclock.h"
 #include "tests/e2e/soundcheck.h"
 
 namespace {
@@ -120,7 +122,7 @@ int stallCheck(int argc, char **argv, bool hungServer, int questions, int tolera
     QtClock clock;
     auto sound = std::make_unique<ModuleCuePlayer>(QStringList{QStringLiteral(KORUBEL_SOUND_MODULE_PATH)});
     MixingRandom random;
-    YesPrompt prompt;
+    NoBoxPrompt prompt;
     auto form = std::make_unique<Form1>(Platform{clock, *sound, random, prompt});
     Form1 &window = *form;
     window.show();
@@ -132,8 +134,8 @@ int stallCheck(int argc, char **argv, bool hungServer, int questions, int tolera
     qint64 startedNs = 0;
     double worstLateMs = 0;
     int valuesSeen = 0;
-    QObject::connect(window.t, &Label::changed, &window, [&] {
-        const QString shown = window.t->caption();
+    QObject::connect(named::label(&window, "t"), &Label::changed, &window, [&] {
+        const QString shown = named::label(&window, "t")->caption();
         if (shown.size() != 2)
             return; // emptied for the next question, or on leaving
         const int value = shown.toInt();
@@ -143,14 +145,14 @@ int stallCheck(int argc, char **argv, bool hungServer, int questions, int tolera
         ++valuesSeen;
     });
 
-    window.oyn->click(); // the sound module loads on entering game mode
+    named::button(&window, "oyn")->click(); // the sound module loads on entering game mode
     runFor(200);
     for (int n = 0; n < questions; ++n) {
         startedNs = since.nsecsElapsed();
-        window.s->click();
+        named::button(&window, "s")->click();
         runFor(6500);
     }
-    window.kpt->click();
+    named::button(&window, "kpt")->click();
     runFor(500);
 
     // What the program does last: the window goes, then the player, which

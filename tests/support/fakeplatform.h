@@ -6,29 +6,7 @@
 #include <vector>
 
 #include "shell/platform.h"
-#include "shell/scheduledclock.h"
-
-// A clock that only moves when a test advances it, on the same schedule
-// as the real clock: due ticks fire in time order, ticks due at the same
-// moment in the order their timers were armed.
-class VirtualClock : public ScheduledClock
-{
-public:
-    int secondsOfDay() const override { return m_baseSecondsOfDay + int(now() / 1000); }
-    qint64 nowNs() const override { return m_nowNs; }
-
-    // Moves time on by ms, firing every tick that falls due on the way.
-    void advance(qint64 ms);
-    // Moves time on by ms with no tick handled on the way, as when the
-    // machine sleeps: the next advance() handles what fell due, late.
-    void suspend(qint64 ms) { m_nowNs += ms * 1000000; }
-    qint64 now() const { return m_nowNs / 1000000; }
-    void setSecondsOfDay(int seconds) { m_baseSecondsOfDay = seconds - int(now() / 1000); }
-
-private:
-    qint64 m_nowNs = 0;
-    int m_baseSecondsOfDay = 10 * 3600;
-};
+#include "shell/virtualclock.h"
 
 // Records every cue in order.
 class RecordingCuePlayer : public CuePlayer
@@ -53,13 +31,12 @@ public:
     std::vector<int> reseeds;
 };
 
-// Answers the game-over question without a real modal box; a test may
-// inspect the window at the moment the box would be shown.
+// Records the game-over box instead of showing one; a test may inspect
+// the window at the moment the box would be shown.
 class ScriptedPrompt : public GameOverPrompt
 {
 public:
-    bool ask(QWidget *parent, const QString &title, const QString &text) override;
-    bool answer = true;
+    void show(QWidget *parent, const QString &title, const QString &text) override;
     int shown = 0;
     QString lastTitle, lastText;
     std::function<void()> whileShown;

@@ -11,6 +11,6 @@ class QMessageBox;
 class MessageBoxPrompt : public GameOverPrompt
 {
 public:
-    bool ask(QWidget *parent, const QString &title, const QString &text) override;
+    void show(QWidget *parent, const QString &title, const QString &text) override;
     static std::unique_ptr<QMessageBox> makeBox(QWidget *parent, const QString &title, const QString &text);
 };

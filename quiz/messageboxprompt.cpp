@@ -1,4 +1,4 @@
-#include "quiz/gameoverbox.h"
+#include "quiz/messageboxprompt.h"
 
 #include <QAbstractButton>
 #include <QMessageBox>
@@ -14,7 +14,7 @@ std::unique_ptr<QMessageBox> MessageBoxPrompt::makeBox(QWidget *parent, const QS
     return box;
 }
 
-bool MessageBoxPrompt::ask(QWidget *parent, const QString &title, const QString &text)
+void MessageBoxPrompt::show(QWidget *parent, const QString &title, const QString &text)
 {
-    return makeBox(parent, title, text)->exec() == QMessageBox::Yes;
+    makeBox(parent, title, text)->exec();
 }

@@ -2,9 +2,7 @@
 
 #include <QElapsedTimer>
 #include <QTimer>
-#include <random>
 
-#include "shell/platform.h"
 #include "shell/scheduledclock.h"
 
 // The real clock: the schedule of every timer, woken by one precise
@@ -26,19 +24,4 @@ private:
 
     QElapsedTimer m_elapsed;
     QTimer m_wake;
-};
-
-// A 64-bit Mersenne Twister. Reseeding mixes the time into the running
-// state instead of replacing it, so two draws within the same second still
-// differ, and every draw stays uniform over [0, 1).
-class MixingRandom : public RandomSource
-{
-public:
-    MixingRandom();
-    explicit MixingRandom(std::uint64_t initialSeed);
-    void reseed(int secondsOfDay) override;
-    double next() override;
-
-private:
-    std::mt19937_64 m_engine;
 };

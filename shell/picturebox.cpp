@@ -1,0 +1,44 @@
+#include "shell/picturebox.h"
+
+#include <QPainter>
+
+PictureBox::PictureBox(QRect rect, QWidget *parent)
+    : QFrame(parent)
+    , m_inner(new QWidget(this))
+{
+    setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+    setLineWidth(2);
+    setFocusPolicy(Qt::TabFocus);
+    // Boxes never move or resize, so the inside is placed once.
+    setGeometry(rect);
+    m_inner->setGeometry(contentsRect());
+}
+
+void PictureBox::setPicture(const QImage &picture)
+{
+    m_picture = picture;
+    update();
+}
+
+void PictureBox::setBackColor(const QColor &colour)
+{
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, colour);
+    setPalette(pal);
+    setAutoFillBackground(true);
+}
+
+void PictureBox::paintEvent(QPaintEvent *event)
+{
+    QFrame::paintEvent(event);
+    QPainter painter(this);
+    const QRect inside = contentsRect();
+    painter.setClipRect(inside);
+    if (!m_picture.isNull())
+        painter.drawImage(inside.topLeft(), m_picture);
+    if (hasFocus()) {
+        QPen pen(palette().color(QPalette::Highlight), 1, Qt::DotLine);
+        painter.setPen(pen);
+        painter.drawRect(inside.adjusted(1, 1, -2, -2));
+    }
+}

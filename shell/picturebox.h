@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QFrame>
+#include <QImage>
+
+// A box with a single sunken border. Its controls live in inner(), whose
+// origin is the inside of the border, and its picture is drawn unscaled from
+// that corner and clipped to it.
+class PictureBox : public QFrame
+{
+    Q_OBJECT
+public:
+    PictureBox(QRect rect, QWidget *parent);
+    QWidget *inner() const { return m_inner; }
+    void setPicture(const QImage &picture);
+    const QImage &picture() const { return m_picture; }
+    void setBackColor(const QColor &colour);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QWidget *m_inner;
+    QImage m_picture;
+};
