@@ -177,7 +177,6 @@ QString RandomPlayer::summaryLine() const
 
 QString RandomPlayer::state() const
 {
-    const Form1 *f = m_form;
     return QStringLiteral("[%1 a=%2 b=%3 t=%4 d=%5 pn=%6 Text1=%7 dgr=%8 ynl=%9 puan=%10]")
         .arg(screensShowing().join(QLatin1Char('|')), label("a")->caption(), label("b")->caption(), label("t")->caption(),
              label("d")->caption(), label("pn")->caption(), field("Text1")->text(), label("dgr")->caption(), label("ynl")->caption())
