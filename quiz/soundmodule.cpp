@@ -20,6 +20,9 @@ qint64 steadyMs()
 ModuleCuePlayer::ModuleCuePlayer(QStringList modulePaths)
     : m_paths(std::move(modulePaths))
 {
+    m_loadLater.setSingleShot(true);
+    m_loadLater.setInterval(kLoadAfterMs);
+    QObject::connect(&m_loadLater, &QTimer::timeout, &m_loadLater, [this] { startLoading(); });
 }
 
 // The module stays loaded to the end: its player's thread is gone by then,
@@ -34,9 +37,15 @@ ModuleCuePlayer::~ModuleCuePlayer()
 
 void ModuleCuePlayer::prepare()
 {
-    if (m_loader.joinable())
-        return;
-    m_loader = std::thread([this] { loadModule(); });
+    if (!m_loader.joinable() && !m_loadLater.isActive())
+        m_loadLater.start();
+}
+
+void ModuleCuePlayer::startLoading()
+{
+    m_loadLater.stop();
+    if (!m_loader.joinable())
+        m_loader = std::thread([this] { loadModule(); });
 }
 
 void ModuleCuePlayer::loadModule()
@@ -88,7 +97,7 @@ void ModuleCuePlayer::play(Cue cue)
 
 bool ModuleCuePlayer::load(int timeoutMs)
 {
-    prepare();
+    startLoading();
     std::unique_lock<std::mutex> lock(m_mutex);
     m_loadTried.wait_for(lock, std::chrono::milliseconds(timeoutMs), [this] { return m_tried; });
     return !m_loadedFrom.isEmpty();

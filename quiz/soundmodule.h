@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QTimer>
 #include <condition_variable>
 #include <memory>
 #include <mutex>
@@ -33,9 +34,13 @@ public:
     // ends the player.
     ~ModuleCuePlayer() override;
 
-    // Starts loading the module; returns at once. A cue played before the
-    // player is made is handed to it then, if it is still fresh.
+    // Starts loading the module once the event loop has drawn what the
+    // window just changed (kLoadAfterMs): loading maps a dozen libraries,
+    // and the dynamic loader would hold up the window's first paint of the
+    // game screen. Returns at once. A cue played before the player is made
+    // is handed to it then, if it is still fresh (CueSlot::kStaleMs).
     void prepare() override;
+    static constexpr int kLoadAfterMs = 50;
     // Hands the cue to the player and returns at once.
     void play(Cue cue) override;
 
@@ -53,9 +58,11 @@ public:
     using Factory = CuePlayer *(*)();
 
 private:
+    void startLoading();
     void loadModule();
 
     const QStringList m_paths;
+    QTimer m_loadLater;
     std::thread m_loader;
     mutable std::mutex m_mutex;
     std::condition_variable m_loadTried;
