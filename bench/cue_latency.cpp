@@ -72,11 +72,11 @@ public:
                 fail("the sound server refused the connection");
             pa_threaded_mainloop_wait(m_loop);
         }
-        const pa_sample_spec spec{PA_SAMPLE_S16LE, kRate, kChannels};
-        m_record = pa_stream_new(m_context, "monitor", &spec, nullptr);
+        const pa_sample_spec format{PA_SAMPLE_S16LE, kRate, kChannels};
+        m_record = pa_stream_new(m_context, "monitor", &format, nullptr);
         pa_buffer_attr attr;
         std::memset(&attr, 0xff, sizeof attr);
-        attr.fragsize = uint32_t(pa_usec_to_bytes(5000, &spec));
+        attr.fragsize = uint32_t(pa_usec_to_bytes(5000, &format));
         pa_stream_set_read_callback(m_record, [](pa_stream *s, size_t, void *self) {
             static_cast<Listener *>(self)->read(s);
         }, this);
@@ -97,9 +97,9 @@ public:
     // Puts the samples into the server's cache under the given name.
     void upload(const char *name, const QByteArray &pcm)
     {
-        const pa_sample_spec spec{PA_SAMPLE_S16LE, kRate, kChannels};
+        const pa_sample_spec format{PA_SAMPLE_S16LE, kRate, kChannels};
         pa_threaded_mainloop_lock(m_loop);
-        pa_stream *s = pa_stream_new(m_context, name, &spec, nullptr);
+        pa_stream *s = pa_stream_new(m_context, name, &format, nullptr);
         pa_stream_set_state_callback(s, [](pa_stream *, void *loop) {
             pa_threaded_mainloop_signal(static_cast<pa_threaded_mainloop *>(loop), 0);
         }, m_loop);

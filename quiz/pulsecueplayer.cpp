@@ -284,8 +284,8 @@ void PulseCuePlayer::SoundThread::startUploads()
         const WavData &wav = cues[size_t(cue)];
         if (wav.pcm.isEmpty())
             continue;
-        const pa_sample_spec spec{PA_SAMPLE_S16LE, uint32_t(wav.rate), uint8_t(wav.channels)};
-        pa_stream *stream = pa_stream_new(context, sampleName(cue), &spec, nullptr);
+        const pa_sample_spec format{PA_SAMPLE_S16LE, uint32_t(wav.rate), uint8_t(wav.channels)};
+        pa_stream *stream = pa_stream_new(context, sampleName(cue), &format, nullptr);
         if (!stream || pa_stream_connect_upload(stream, size_t(wav.pcm.size())) < 0) {
             if (stream)
                 pa_stream_unref(stream);
