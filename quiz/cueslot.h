@@ -2,6 +2,7 @@
 
 #include <QtGlobal>
 #include <atomic>
+#include <chrono>
 #include <optional>
 
 #include "shell/platform.h"
@@ -16,6 +17,13 @@ class CueSlot
 {
 public:
     static constexpr qint64 kStaleMs = 250;
+
+    // The time the slot is stamped with: the monotonic clock, in ms.
+    static qint64 nowMs()
+    {
+        using namespace std::chrono;
+        return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+    }
 
     void put(Cue cue, qint64 nowMs) { m_slot.store((quint64(nowMs) << 3) | quint64(int(cue) + 1)); }
 

@@ -11,7 +11,6 @@
 
 #include <algorithm>
 #include <array>
-#include <chrono>
 
 #include "quiz/cueslot.h"
 #include "quiz/wavdata.h"
@@ -19,12 +18,6 @@
 namespace {
 
 constexpr std::array<Cue, 4> kCues{Cue::Question, Cue::Tick, Cue::Correct, Cue::Wrong};
-
-qint64 steadyMs()
-{
-    using namespace std::chrono;
-    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
-}
 
 // Why a connection failed, for the one warning when the sound goes.
 const char *reasonFor(pa_context *context)
@@ -200,7 +193,7 @@ void PulseCuePlayer::SoundThread::onWake()
 
 void PulseCuePlayer::SoundThread::onTimer()
 {
-    const qint64 now = steadyMs();
+    const qint64 now = CueSlot::nowMs();
     switch (state) {
     case State::Down:
         connect();
@@ -242,7 +235,7 @@ void PulseCuePlayer::SoundThread::connect()
             thread->arm(0); // dropped from the timer, not from inside libpulse
     }, this);
     state = State::Connecting;
-    deadlineMs = steadyMs() + kConnectTimeoutMs;
+    deadlineMs = CueSlot::nowMs() + kConnectTimeoutMs;
     arm(kConnectTimeoutMs);
     // No autospawn: a desktop starts its sound server itself, and a game
     // should not start one behind its back.
@@ -344,7 +337,7 @@ void PulseCuePlayer::SoundThread::playWaiting()
 {
     if (state != State::Ready)
         return; // the cue waits in the slot until the server is ready, or goes stale
-    const std::optional<Cue> cue = slot.take(steadyMs());
+    const std::optional<Cue> cue = slot.take(CueSlot::nowMs());
     if (!cue || cues[size_t(*cue)].pcm.isEmpty())
         return;
     // The cue playing now is cut off. If its sink input is not known yet,
@@ -363,7 +356,7 @@ void PulseCuePlayer::SoundThread::playWaiting()
     }
     pa_operation_unref(request);
     if (answered == sent) {
-        answerDueMs = steadyMs() + kAnswerTimeoutMs;
+        answerDueMs = CueSlot::nowMs() + kAnswerTimeoutMs;
         arm(kAnswerTimeoutMs);
     }
     ++sent;
@@ -376,7 +369,7 @@ void PulseCuePlayer::SoundThread::onPlayed(uint32_t sinkInput)
         // A newer cue is on its way: this one is over before it is heard.
         if (sinkInput != PA_INVALID_INDEX)
             endSinkInput(sinkInput);
-        answerDueMs = steadyMs() + kAnswerTimeoutMs;
+        answerDueMs = CueSlot::nowMs() + kAnswerTimeoutMs;
         return;
     }
     playing = sinkInput;
@@ -399,6 +392,6 @@ PulseCuePlayer::~PulseCuePlayer() = default;
 
 void PulseCuePlayer::play(Cue cue)
 {
-    m_thread->slot.put(cue, steadyMs());
+    m_thread->slot.put(cue, CueSlot::nowMs());
     m_thread->wake();
 }

@@ -7,16 +7,6 @@
 
 #include <chrono>
 
-namespace {
-
-qint64 steadyMs()
-{
-    using namespace std::chrono;
-    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
-}
-
-} // namespace
-
 ModuleCuePlayer::ModuleCuePlayer(QStringList modulePaths)
     : m_paths(std::move(modulePaths))
 {
@@ -76,7 +66,7 @@ void ModuleCuePlayer::loadModule()
         std::lock_guard<std::mutex> lock(m_mutex);
         m_player = std::move(player);
         if (m_player) {
-            if (const std::optional<Cue> early = m_early.take(steadyMs()))
+            if (const std::optional<Cue> early = m_early.take(CueSlot::nowMs()))
                 m_player->play(*early);
         }
         m_loadedFrom = from;
@@ -92,7 +82,7 @@ void ModuleCuePlayer::play(Cue cue)
     if (m_player)
         m_player->play(cue);
     else if (!m_tried)
-        m_early.put(cue, steadyMs());
+        m_early.put(cue, CueSlot::nowMs());
 }
 
 bool ModuleCuePlayer::load(int timeoutMs)
