@@ -60,7 +60,7 @@ void TestAccessibility::everyVisibleControlReadsWhatItShows()
         }
         if (auto *field = qobject_cast<QLineEdit *>(w))
             QCOMPARE(iface->text(QAccessible::Value), field->text());
-        if (auto *list = qobject_cast<QListView *>(w)) {
+        if (auto *list = qobject_cast<ListBox *>(w)) {
             QCOMPARE(iface->childCount() > 0, true);
             QCOMPARE(iface->child(0)->text(QAccessible::Name), list->model()->index(0, 0).data().toString());
             QVERIFY(!iface->text(QAccessible::Description).isEmpty());

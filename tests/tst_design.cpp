@@ -4,6 +4,7 @@
 // its rectangle with the bundled fonts.
 #include <QFontDatabase>
 #include <QRawFont>
+#include <QStyleOption>
 #include <QtTest>
 
 #include "shell/colours.h"
@@ -79,14 +80,14 @@ const Design kDesign[] = {
 
 QColor foreOf(QWidget *w)
 {
-    if (qobject_cast<QLineEdit *>(w) || qobject_cast<QListView *>(w))
+    if (qobject_cast<QLineEdit *>(w) || qobject_cast<ListBox *>(w))
         return w->palette().color(QPalette::Active, QPalette::Text);
     return w->palette().color(QPalette::WindowText);
 }
 
 QColor backOf(QWidget *w)
 {
-    if (qobject_cast<QLineEdit *>(w) || qobject_cast<QListView *>(w))
+    if (qobject_cast<QLineEdit *>(w) || qobject_cast<ListBox *>(w))
         return w->palette().color(QPalette::Base);
     return w->palette().color(QPalette::Window);
 }
