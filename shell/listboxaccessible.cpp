@@ -126,8 +126,9 @@ bool ListBoxAccessible::selectRow(int row)
 
 bool ListBoxAccessible::unselectRow(int row)
 {
-    // The one picked item cannot be given up; any other row is not picked.
-    return row >= 0 && row < rowCount() && !isRowSelected(row);
+    // Once an item is picked, a screen reader cannot leave the list
+    // without one; with none picked, there is nothing to give up.
+    return row >= 0 && row < rowCount() && selectedRowCount() == 0;
 }
 
 bool ListBoxAccessible::unselectColumn(int column)

@@ -1,8 +1,12 @@
+#include <QAccessible>
 #include <QBuffer>
+#include <QListView>
 #include <QSignalSpy>
+#include <QStyledItemDelegate>
 #include <QtTest>
 
 #include "shell/controls.h"
+#include "shell/designfonts.h"
 #include "shell/numbertext.h"
 #include "shell/mixingrandom.h"
 #include "shell/qtclock.h"
@@ -14,7 +18,11 @@ class TestControls : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    void initTestCase() { prepareApplication(*qApp); }
     void labelRunsItsReactionOnEveryCaptionAssignment();
+    void listBoxLooksReadsAndActsAsAListView_data();
+    void listBoxLooksReadsAndActsAsAListView();
+    void listBoxSearchStartsAfreshAfterAPause();
     void textFieldReactsOnlyToRealChangesAndCutsToItsLimit();
     void timerFollowsEnabledAndIntervalRules_data();
     void timerFollowsEnabledAndIntervalRules();
@@ -46,6 +54,193 @@ void TestControls::labelRunsItsReactionOnEveryCaptionAssignment()
     // Plain text: a caption is never taken for markup.
     label.setCaption(QStringLiteral("<b>x</b>"));
     QCOMPARE(label.textFormat(), Qt::PlainText);
+}
+
+namespace {
+
+const QStringList kNumbers = {"bir", "iki", "üç", "dört", "beş", "altı", "yedi", "sekiz", "dokuz", "on"};
+
+// The reference: Qt's own list view, set up as the game's lists once were,
+// items one line of the font apart.
+class LineDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        return {QStyledItemDelegate::sizeHint(option, index).width(), option.fontMetrics.height()};
+    }
+};
+
+// Runs a script of user actions on a list in a window of its own and
+// returns what a user and a screen reader get: the picture, the list's and
+// each item's accessible state and place, and which keys the list took.
+QStringList runScript(QWidget *list, const QStringList &script)
+{
+    QWidget *window = list->window();
+    window->show();
+    QApplication::setActiveWindow(window);
+    // Every script starts with the focus on the window's other control.
+    QPushButton *other = window->findChild<QPushButton *>();
+    other->setFocus(Qt::OtherFocusReason);
+    QStringList seen;
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(list);
+    const auto itemCentre = [&](int row) {
+        const QRect rect = iface->child(row)->rect();
+        return list->mapFromGlobal(rect.center());
+    };
+    for (const QString &step : script) {
+        const QString what = step.section(':', 0, 0);
+        const int row = step.section(':', 1).toInt();
+        QWidget *target = list->childAt(itemCentre(0)) ? list->childAt(itemCentre(0)) : list;
+        const auto at = [&](QPoint p) { return target->mapFrom(list, p); };
+        if (what == "tab") {
+            list->setFocus(Qt::TabFocusReason);
+        } else if (what == "away") {
+            other->setFocus(Qt::TabFocusReason);
+        } else if (what == "click" || what == "ctrlclick") {
+            QTest::mouseClick(target, Qt::LeftButton, what == "click" ? Qt::NoModifier : Qt::ControlModifier,
+                              at(itemCentre(row)));
+        } else if (what == "clickbelow") {
+            QTest::mouseClick(target, Qt::LeftButton, {}, at({5, list->height() - 3}));
+        } else if (what == "drag") {
+            QTest::mousePress(target, Qt::LeftButton, {}, at(itemCentre(1)));
+            QMouseEvent move(QEvent::MouseMove, at(itemCentre(row)), target->mapToGlobal(at(itemCentre(row))),
+                             Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(target, &move);
+            QTest::mouseRelease(target, Qt::LeftButton, {}, at(itemCentre(row)));
+        } else if (what == "toggle") {
+            iface->child(row)->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        } else if (what == "selectrow" || what == "unselectrow") {
+            const bool done = what == "selectrow" ? iface->tableInterface()->selectRow(row)
+                                                  : iface->tableInterface()->unselectRow(row);
+            seen << QStringLiteral("%1 %2").arg(step).arg(done);
+        } else {
+            // A key, with Ctrl when written "ctrl+".
+            const bool ctrl = what.startsWith("ctrl+");
+            const QString name = ctrl ? what.mid(5) : what;
+            const int key = name.size() == 1 ? QKeySequence(name)[0].key() : QKeySequence::fromString(name)[0].key();
+            QKeyEvent press(QEvent::KeyPress, key, ctrl ? Qt::ControlModifier : Qt::NoModifier,
+                            name.size() == 1 ? name : name == "Space" ? " " : QString());
+            QApplication::sendEvent(QApplication::focusWidget(), &press);
+            seen << QStringLiteral("%1 taken %2").arg(step).arg(press.isAccepted());
+        }
+    }
+    QApplication::processEvents();
+    const auto stateOf = [](QAccessibleInterface *i) {
+        const QAccessible::State s = i->state();
+        return QStringLiteral("sel %1 foc %2 focusable %3 selectable %4 invisible %5")
+            .arg(s.selected).arg(s.focused).arg(s.focusable).arg(s.selectable).arg(s.invisible);
+    };
+    const QPoint origin = list->mapToGlobal(QPoint(0, 0));
+    seen << QStringLiteral("list %1 %2 items %3 picked %4").arg(iface->role()).arg(stateOf(iface))
+                .arg(iface->childCount()).arg(iface->tableInterface()->selectedRowCount());
+    for (int n = 0; n < iface->childCount(); ++n) {
+        QAccessibleInterface *item = iface->child(n);
+        seen << QStringLiteral("%1 %2 %3 %4 at %5,%6 %7x%8 row %9")
+                    .arg(item->role()).arg(item->text(QAccessible::Name), stateOf(item))
+                    .arg(item->tableCellInterface()->isSelected())
+                    .arg(item->rect().x() - origin.x()).arg(item->rect().y() - origin.y())
+                    .arg(item->rect().width()).arg(item->rect().height())
+                    .arg(item->tableCellInterface()->rowIndex());
+    }
+    QBuffer png;
+    png.open(QIODevice::WriteOnly);
+    window->grab().save(&png, "PNG");
+    seen << QString::fromLatin1(png.data().toBase64());
+    return seen;
+}
+
+template <typename List>
+void placeInWindow(QWidget &window, List *list)
+{
+    window.resize(140, 180);
+    auto *button = new QPushButton(QStringLiteral("başka"), &window);
+    button->setGeometry(100, 150, 40, 25);
+    list->setGeometry(8, 8, 89, 147);
+    list->setFont(designFont(Face::SansSerif, 8.25, true));
+    QPalette pal = list->palette();
+    pal.setColor(QPalette::Text, Qt::blue);
+    list->setPalette(pal);
+}
+
+} // namespace
+
+void TestControls::listBoxLooksReadsAndActsAsAListView_data()
+{
+    QTest::addColumn<QStringList>("script");
+    QTest::newRow("untouched") << QStringList{};
+    QTest::newRow("tabbed into: the first item marked, none picked") << QStringList{"tab"};
+    QTest::newRow("down twice") << QStringList{"tab", "Down", "Down"};
+    QTest::newRow("up at the top goes nowhere") << QStringList{"tab", "Up"};
+    QTest::newRow("end, then up") << QStringList{"tab", "End", "Up"};
+    QTest::newRow("page down, page up, home") << QStringList{"tab", "PgDown", "PgUp", "End", "Home"};
+    QTest::newRow("left and right move nothing") << QStringList{"tab", "Down", "Left", "Right"};
+    QTest::newRow("down with ctrl still picks") << QStringList{"tab", "ctrl+Down"};
+    QTest::newRow("space picks the marked item") << QStringList{"tab", "Space"};
+    QTest::newRow("ctrl+space gives the pick up") << QStringList{"tab", "Down", "ctrl+Space"};
+    QTest::newRow("enter, escape and letters nobody starts with") << QStringList{"tab", "Return", "Escape", "x"};
+    QTest::newRow("typing picks the first match") << QStringList{"tab", "d"};
+    QTest::newRow("letters typed together make one word") << QStringList{"tab", "d", "o"};
+    QTest::newRow("the same letter goes on to the next") << QStringList{"tab", "d", "d", "d"};
+    QTest::newRow("a click picks") << QStringList{"click:3"};
+    QTest::newRow("ctrl-click on the picked item gives it up") << QStringList{"click:3", "ctrlclick:3"};
+    QTest::newRow("a click below the items gives the pick up") << QStringList{"click:3", "clickbelow"};
+    QTest::newRow("a click below the items with none picked") << QStringList{"clickbelow"};
+    QTest::newRow("dragging picks the item let go on") << QStringList{"drag:6"};
+    QTest::newRow("the pick shows when the focus is elsewhere") << QStringList{"click:2", "away"};
+    QTest::newRow("a screen reader toggles an item") << QStringList{"toggle:4"};
+    QTest::newRow("toggling the picked item keeps it") << QStringList{"click:4", "toggle:4"};
+    QTest::newRow("a screen reader picks and gives up rows")
+        << QStringList{"selectrow:2", "unselectrow:2", "unselectrow:5", "selectrow:7", "selectrow:12"};
+}
+
+void TestControls::listBoxLooksReadsAndActsAsAListView()
+{
+    QFETCH(QStringList, script);
+    QStringListModel reference(kNumbers);
+    QWidget referenceWindow;
+    auto *view = new QListView(&referenceWindow);
+    view->setItemDelegate(new LineDelegate(view));
+    view->setUniformItemSizes(true);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setModel(&reference);
+    view->setSelectionMode(QAbstractItemView::SingleSelection);
+    view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    placeInWindow(referenceWindow, view);
+    const QStringList expected = runScript(view, script);
+
+    QWidget window;
+    auto *list = new ListBox(new ListItems(kNumbers, &window), &window);
+    placeInWindow(window, list);
+    const QStringList seen = runScript(list, script);
+    QCOMPARE(seen.size(), expected.size());
+    for (int n = 0; n < seen.size(); ++n)
+        QVERIFY2(seen.at(n) == expected.at(n), qPrintable(n == seen.size() - 1 ? QStringLiteral("the pictures differ")
+                                                                               : seen.at(n) + " / " + expected.at(n)));
+}
+
+void TestControls::listBoxSearchStartsAfreshAfterAPause()
+{
+    QWidget window;
+    auto *list = new ListBox(new ListItems(kNumbers, &window), &window);
+    placeInWindow(window, list);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    list->setFocus(Qt::TabFocusReason);
+    // Each key at its time (ms): "d" then "o" within the interval make
+    // "do"; after a pause "o" alone is a new search.
+    const auto type = [&](const QString &text, quint64 at) {
+        QKeyEvent press(QEvent::KeyPress, text.at(0).toUpper().unicode(), Qt::NoModifier, text);
+        press.setTimestamp(at);
+        QApplication::sendEvent(list, &press);
+        return list->itemText(list->selectedRow());
+    };
+    QCOMPARE(type("d", 1000), QStringLiteral("dört"));
+    QCOMPARE(type("o", 1100), QStringLiteral("dokuz"));
+    QCOMPARE(type("o", 1100 + QApplication::keyboardInputInterval() + 1), QStringLiteral("on"));
+    QCOMPARE(type("y", 5000), QStringLiteral("yedi"));
+    QCOMPARE(list->currentRow(), 6);
 }
 
 void TestControls::textFieldReactsOnlyToRealChangesAndCutsToItsLimit()
