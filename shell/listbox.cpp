@@ -92,8 +92,8 @@ void ListBox::setSelected(int row)
     }
 }
 
-// Moving with the keys or by typing picks the item moved to; with Ctrl on
-// the picked item it gives the pick up, as a click with Ctrl does.
+// Moving with the keys picks the item moved to; moving with Ctrl onto the
+// picked item gives the pick up, as a click with Ctrl does.
 void ListBox::moveTo(int row, Qt::KeyboardModifiers modifiers)
 {
     const bool drop = (modifiers & Qt::ControlModifier) && row == m_selected;
@@ -175,6 +175,10 @@ void ListBox::keyPressEvent(QKeyEvent *event)
     if (event->matches(QKeySequence::Copy)) {
         if (m_current >= 0)
             QGuiApplication::clipboard()->setText(itemText(m_current));
+        return;
+    }
+    if (count() == 0) {
+        event->ignore();
         return;
     }
     const int last = count() - 1;
