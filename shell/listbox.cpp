@@ -92,12 +92,18 @@ void ListBox::setSelected(int row)
     }
 }
 
-// Moving with the keys picks the item moved to; moving with Ctrl onto the
-// picked item gives the pick up, as a click with Ctrl does.
-void ListBox::moveTo(int row, Qt::KeyboardModifiers modifiers)
+// Picks an item; with Ctrl, the picked item is given up instead, as a
+// click with Ctrl does.
+void ListBox::pick(int row, Qt::KeyboardModifiers modifiers)
 {
     const bool drop = (modifiers & Qt::ControlModifier) && row == m_selected;
     setSelected(drop ? -1 : row);
+}
+
+// Moving with the keys, by typing or by dragging picks the item moved to.
+void ListBox::moveTo(int row, Qt::KeyboardModifiers modifiers)
+{
+    pick(row, modifiers);
     setCurrentRow(row);
 }
 
@@ -154,8 +160,7 @@ void ListBox::mousePressEvent(QMouseEvent *event)
         return;
     }
     setCurrentRow(row);
-    const bool drop = (event->modifiers() & Qt::ControlModifier) && row == m_selected;
-    setSelected(drop ? -1 : row);
+    pick(row, event->modifiers());
 }
 
 void ListBox::mouseMoveEvent(QMouseEvent *event)
@@ -164,10 +169,8 @@ void ListBox::mouseMoveEvent(QMouseEvent *event)
     if (!(event->buttons() & Qt::LeftButton))
         return;
     const int row = rowAt(event->position().toPoint());
-    if (row < 0)
-        return;
-    setSelected(row);
-    setCurrentRow(row);
+    if (row >= 0)
+        moveTo(row, Qt::NoModifier);
 }
 
 void ListBox::keyPressEvent(QKeyEvent *event)
@@ -220,10 +223,8 @@ void ListBox::keyPressEvent(QKeyEvent *event)
         return;
     case Qt::Key_Space:
     case Qt::Key_Select:
-        if (m_current >= 0) {
-            const bool drop = (event->modifiers() & Qt::ControlModifier) && m_current == m_selected;
-            setSelected(drop ? -1 : m_current);
-        }
+        if (m_current >= 0)
+            pick(m_current, event->modifiers());
         if (event->key() == Qt::Key_Space)
             keyboardSearch(event->text(), event->timestamp());
         return;
@@ -263,8 +264,7 @@ void ListBox::keyboardSearch(const QString &text, quint64 timestamp)
     for (int n = 0; n < count(); ++n) {
         const int row = (start + n) % count();
         if (itemText(row).startsWith(m_typed, Qt::CaseInsensitive)) {
-            setSelected(row);
-            setCurrentRow(row);
+            moveTo(row, Qt::NoModifier);
             return;
         }
     }

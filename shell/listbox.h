@@ -45,6 +45,7 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    void pick(int row, Qt::KeyboardModifiers modifiers);
     void moveTo(int row, Qt::KeyboardModifiers modifiers);
     void setSelected(int row);
     void keyboardSearch(const QString &text, quint64 timestamp);
