@@ -7,13 +7,15 @@
 //  - a text field's change reaction runs only when its text really changes
 //    (QLineEdit's textChanged), and program-set text is cut to maxLength;
 //  - a timer ticks every interval while enabled with a non-zero interval.
+// The list boxes are Qt's own list views, configured not to edit their items.
+
+#include <QListView>
 
 #include "shell/form.h"
 #include "shell/label.h"
 #include "shell/textfield.h"
 #include "shell/button.h"
 #include "shell/listitems.h"
-#include "shell/listbox.h"
 #include "shell/picturebox.h"
 #include "shell/timer.h"
 #include "shell/line.h"

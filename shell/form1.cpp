@@ -31,22 +31,6 @@ TextField *makeHiddenField(QWidget *parent, const char *name, QRect rect)
     return field;
 }
 
-ListBox *makeList(QWidget *parent, const char *name, ListItems *items, QRect rect, const QFont &font,
-                  const QColor &fore, const QColor *back)
-{
-    auto *list = new ListBox(items, parent);
-    list->setObjectName(QLatin1String(name));
-    list->setGeometry(rect);
-    list->setFont(font);
-    QPalette pal = list->palette();
-    pal.setColor(QPalette::Text, fore);
-    if (back)
-        pal.setColor(QPalette::Base, *back);
-    list->setPalette(pal);
-    list->hide();
-    return list;
-}
-
 } // namespace
 
 Form1::Form1(const Platform &platform, QWidget *parent)
@@ -94,26 +78,6 @@ void Form1::buildMenuAndViews()
     fr->setObjectName(QStringLiteral("fr"));
     fr->setBackColor(colour::lightGreen);
     fr->hide();
-
-    // Both views show the same ten items of a table.
-    std::array<ListItems *, 10> tables;
-    for (int n = 1; n <= 10; ++n)
-        tables[size_t(n - 1)] = new ListItems(study::tableItems(n), this);
-
-    // Whole-table view: two rows of five, tables 1..5 above and 6..10 below.
-    const QFont listFont = designFont(Face::SansSerif, 8.25, true);
-    const int lefts[] = {24, 120, 216, 312, 408};
-    for (int n = 1; n <= 10; ++n) {
-        const QRect rect(lefts[(n - 1) % 5], n <= 5 ? 152 : 312, 89, 147);
-        wholeTableLists[size_t(n - 1)] =
-            makeList(this, study::wholeTableListName(n), tables[size_t(n - 1)], rect, listFont, colour::blue, nullptr);
-    }
-
-    // Memorise view: ten lists on one rectangle, one shown at a time.
-    const char *const memoriseNames[] = {"br", "iki", "uc", "dort", "bes", "alt", "yedi", "skz", "dkz", "nn"};
-    for (int n = 1; n <= 10; ++n)
-        memoriseLists[size_t(n - 1)] = makeList(this, memoriseNames[n - 1], tables[size_t(n - 1)], {200, 192, 105, 264},
-                                                designFont(Face::Comic, 14.25), colour::white, &colour::black);
 
     g = makeButton(this, "g", {144, 152, 105, 25}, QStringLiteral("Geri"), comic14);
     g->hide();
@@ -222,16 +186,13 @@ void Form1::describeForScreenReaders()
         row.control->setAccessibleDescription(QString::fromUtf8(row.role));
     for (Button *key : digitKeys)
         key->setAccessibleDescription(QStringLiteral("Rakam tuşu"));
-    for (ListBox *list : wholeTableLists)
-        list->setAccessibleDescription(QStringLiteral("Çarpım tablosu"));
-    for (ListBox *list : memoriseLists)
-        list->setAccessibleDescription(QStringLiteral("Bu sayfanın çarpım tablosu"));
 }
 
 void Form1::chainTabOrder()
 {
     // Both list arrays go by table; the whole-table lists are named
-    // otherwise: l1 9, l2 10, l3 1, l4 2, l5 4, l6 3, l7..l10 5..8.
+    // otherwise: l1 9, l2 10, l3 1, l4 2, l5 4, l6 3, l7..l10 5..8. A list
+    // not made yet is left out; it takes its place when it is made.
     const auto &memorise = memoriseLists;
     const auto &whole = wholeTableLists;
     const auto &keys = digitKeys;
@@ -242,8 +203,69 @@ void Form1::chainTabOrder()
                               tbl, tm, kpt, oyn, hknd, cks, fr,
                               keys[0], keys[1], keys[2], keys[3], keys[4], keys[5], keys[6], keys[7], keys[8],
                               keys[9], s, g, i};
-    for (size_t n = 1; n < std::size(order); ++n)
-        setTabOrder(order[n - 1], order[n]);
+    QWidget *previous = nullptr;
+    for (QWidget *control : order) {
+        if (!control)
+            continue;
+        if (previous)
+            setTabOrder(previous, control);
+        previous = control;
+    }
+}
+
+// The lists are made the first time their screen shows them, so start-up
+// pays nothing for the twenty; each then stays, with its pick, as long as
+// the window.
+QListView *Form1::wholeTableList(int table)
+{
+    QListView *&list = wholeTableLists[size_t(table - 1)];
+    if (!list) {
+        // Two rows of five, tables 1..5 above and 6..10 below.
+        const QRect rect(24 + 96 * ((table - 1) % 5), table <= 5 ? 152 : 312, 89, 147);
+        makeList(list, study::wholeTableListName(table), table, rect, designFont(Face::SansSerif, 8.25, true),
+                 colour::blue, nullptr, QStringLiteral("Çarpım tablosu"));
+    }
+    return list;
+}
+
+QListView *Form1::memoriseList(int table)
+{
+    static const char *const names[] = {"br", "iki", "uc", "dort", "bes", "alt", "yedi", "skz", "dkz", "nn"};
+    QListView *&list = memoriseLists[size_t(table - 1)];
+    // All ten on one rectangle, one shown at a time.
+    if (!list)
+        makeList(list, names[table - 1], table, {200, 192, 105, 264}, designFont(Face::Comic, 14.25), colour::white,
+                 &colour::black, QStringLiteral("Bu sayfanın çarpım tablosu"));
+    return list;
+}
+
+// Makes a list into its place in one of the two arrays, then chains it.
+void Form1::makeList(QListView *&list, const char *name, int table, QRect rect, const QFont &font,
+                     const QColor &fore, const QColor *back, const QString &role)
+{
+    ListItems *&items = listItems[size_t(table - 1)];
+    if (!items)
+        items = new ListItems(study::tableItems(table), this);
+    list = new QListView(this);
+    list->setObjectName(QLatin1String(name));
+    list->setModel(items);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list->setUniformItemSizes(true);
+    list->setGeometry(rect);
+    list->setFont(font);
+    QPalette pal = list->palette();
+    pal.setColor(QPalette::Text, fore);
+    if (back)
+        pal.setColor(QPalette::Base, *back);
+    list->setPalette(pal);
+    list->setAccessibleDescription(role);
+    list->hide();
+    // Among the window's children, the order a screen reader walks, the
+    // lists lie before the page buttons, as when they were made with it.
+    list->stackUnder(g);
+    chainTabOrder();
 }
 
 void Form1::connectHandlers()

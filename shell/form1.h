@@ -38,6 +38,10 @@ private:
     void buildMenuAndViews();
     void buildGamePanel();
     void chainTabOrder();
+    QListView *wholeTableList(int table);
+    QListView *memoriseList(int table);
+    void makeList(QListView *&list, const char *name, int table, QRect rect, const QFont &font,
+                  const QColor &fore, const QColor *back, const QString &role);
     void describeForScreenReaders();
     void connectHandlers();
     void unload();
@@ -104,16 +108,19 @@ private:
     Label *Label1;
     PictureBox *p1, *fr;
 
+    // The lists are made the first time their screen shows them, and are
+    // null until then; the two lists of a table share its items.
     // Memorise view: the list of table n is memoriseLists[n - 1]
     // (br, iki, uc, dort, bes, alt, yedi, skz, dkz, nn).
     Button *g, *i;
     TextField *no;
     Label *Label6, *Label7;
-    std::array<ListBox *, 10> memoriseLists;
+    std::array<QListView *, 10> memoriseLists{};
 
     // Whole-table view: the list of table n is wholeTableLists[n - 1]
     // (named l3, l4, l6, l5, l7, l8, l9, l10, l1, l2).
-    std::array<ListBox *, 10> wholeTableLists;
+    std::array<QListView *, 10> wholeTableLists{};
+    std::array<ListItems *, 10> listItems{};
 
     // Game panel.
     Label *d, *pn, *Label8, *a, *Label3, *b, *t;

@@ -22,7 +22,7 @@ Control *find(const QObject *window, const char *name)
 inline Label *label(const QObject *window, const char *name) { return find<Label>(window, name); }
 inline Button *button(const QObject *window, const char *name) { return find<Button>(window, name); }
 inline TextField *field(const QObject *window, const char *name) { return find<TextField>(window, name); }
-inline ListBox *list(const QObject *window, const char *name) { return find<ListBox>(window, name); }
+inline QListView *list(const QObject *window, const char *name) { return find<QListView>(window, name); }
 inline PictureBox *picture(const QObject *window, const char *name) { return find<PictureBox>(window, name); }
 inline Timer *timer(const QObject *window, const char *name) { return find<Timer>(window, name); }
 

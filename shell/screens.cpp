@@ -17,8 +17,9 @@ void Form1::oyn_Click()
     tm->setEnabled(false);
     oyn->hide();
     kpt->show();
-    for (ListBox *list : wholeTableLists)
-        list->hide();
+    for (QListView *list : wholeTableLists)
+        if (list)
+            list->hide();
     closeMemorisePages();
     s->setDefault(true);
     s->show();

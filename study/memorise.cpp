@@ -12,10 +12,11 @@ void Form1::tbl_Click()
     tm->show();
     g->show();
     i->show();
-    memoriseLists[0]->show(); // br, the table of 1
+    memoriseList(1)->show(); // br, the table of 1
     no->setText(QStringLiteral("1"));
-    for (ListBox *list : wholeTableLists)
-        list->hide();
+    for (QListView *list : wholeTableLists)
+        if (list)
+            list->hide();
     Label6->show();
     Label7->show();
 }
@@ -27,8 +28,9 @@ void Form1::closeMemorisePages()
     g->hide();
     i->hide();
     no->setText(QString());
-    for (ListBox *list : memoriseLists)
-        list->hide();
+    for (QListView *list : memoriseLists)
+        if (list)
+            list->hide();
 }
 
 void Form1::g_Click()
@@ -51,10 +53,10 @@ void Form1::no_Change()
     const study::Page *page = study::pageFor(no->text());
     if (!page)
         return;
-    ListBox *shown = memoriseLists[size_t(page->table - 1)];
+    QListView *shown = memoriseList(page->table);
     shown->show();
-    for (ListBox *list : memoriseLists)
-        if (list != shown)
+    for (QListView *list : memoriseLists)
+        if (list && list != shown)
             list->hide();
     Label6->setCaption(page->story);
     Label6->setFontSize(page->storyPoints);

@@ -9,6 +9,6 @@ void Form1::tm_Click()
     tbl->show();
     tm->hide();
     closeMemorisePages();
-    for (ListBox *list : wholeTableLists)
-        list->show();
+    for (int table = 1; table <= 10; ++table)
+        wholeTableList(table)->show();
 }

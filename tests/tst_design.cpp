@@ -4,6 +4,7 @@
 // its rectangle with the bundled fonts.
 #include <QFontDatabase>
 #include <QRawFont>
+#include <QScrollBar>
 #include <QStyleOption>
 #include <QtTest>
 
@@ -80,14 +81,14 @@ const Design kDesign[] = {
 
 QColor foreOf(QWidget *w)
 {
-    if (qobject_cast<QLineEdit *>(w) || qobject_cast<ListBox *>(w))
+    if (qobject_cast<QLineEdit *>(w) || qobject_cast<QAbstractItemView *>(w))
         return w->palette().color(QPalette::Active, QPalette::Text);
     return w->palette().color(QPalette::WindowText);
 }
 
 QColor backOf(QWidget *w)
 {
-    if (qobject_cast<QLineEdit *>(w) || qobject_cast<ListBox *>(w))
+    if (qobject_cast<QLineEdit *>(w) || qobject_cast<QAbstractItemView *>(w))
         return w->palette().color(QPalette::Base);
     return w->palette().color(QPalette::Window);
 }
@@ -122,12 +123,12 @@ private Q_SLOTS:
     void windowIsFixedLightGreenAndTitled();
     void everyControlStartsInItsDesignState_data();
     void everyControlStartsInItsDesignState();
-    void theWindowHoldsExactlyItsControls();
+    void theWindowHoldsItsControlsAndMakesEachListWithItsScreen_data();
+    void theWindowHoldsItsControlsAndMakesEachListWithItsScreen();
     void listsHoldTheirTablesInGridOrder_data();
     void listsHoldTheirTablesInGridOrder();
     void timersStartSilent();
     void stackingPutsUpperMenuButtonsAndLabel5OnTop();
-    void tabOrderFollowsTheDesign();
     void bundledFacesDrawEveryTurkishLetter_data();
     void bundledFacesDrawEveryTurkishLetter();
     void onlyTheBundledFontsAreKnown();
@@ -206,16 +207,66 @@ void TestDesign::everyControlStartsInItsDesignState()
     QCOMPARE(w->isEnabled(), true);
 }
 
-void TestDesign::theWindowHoldsExactlyItsControls()
+void TestDesign::theWindowHoldsItsControlsAndMakesEachListWithItsScreen_data()
 {
-    QStringList names;
+    QTest::addColumn<QStringList>("clicks");
+    QTest::addColumn<QStringList>("lists");
+    const QStringList whole = {"l1", "l2", "l3", "l4", "l5", "l6", "l7", "l8", "l9", "l10"};
+    const QStringList memorise = {"br", "iki", "uc", "dort", "bes", "alt", "yedi", "skz", "dkz", "nn"};
+    QTest::newRow("none at start") << QStringList{} << QStringList{};
+    QTest::newRow("the whole table makes its ten") << QStringList{"tm"} << whole;
+    QTest::newRow("the memorise view from the menu makes br") << QStringList{"oyn", "kpt", "tbl"} << QStringList{"br"};
+    QTest::newRow("page 3 after the whole table") << QStringList{"tm", "tbl", "i", "i"} << whole + memorise.mid(0, 3);
+    QStringList everyPage = {"tm", "tbl"};
+    for (int n = 0; n < 9; ++n)
+        everyPage << "i";
+    QTest::newRow("every screen makes all twenty") << everyPage << whole + memorise;
+}
+
+void TestDesign::theWindowHoldsItsControlsAndMakesEachListWithItsScreen()
+{
+    QFETCH(QStringList, clicks);
+    QFETCH(QStringList, lists);
+    for (const QString &name : clicks)
+        named::button(m_form, name.toLatin1().constData())->click();
+    QStringList names, made;
     for (QObject *child : m_form->findChildren<QObject *>()) {
         const QString kind = QString::fromLatin1(child->metaObject()->className());
-        if (QStringList{"Label", "Button", "TextField", "ListBox", "PictureBox", "Timer"}.contains(kind))
+        if (QStringList{"Label", "Button", "TextField", "QListView", "PictureBox", "Timer"}.contains(kind))
             names << child->objectName();
+        if (kind == QLatin1String("QListView"))
+            made << child->objectName();
     }
-    QCOMPARE(names.size(), 69);
-    QCOMPARE(QSet<QString>(names.begin(), names.end()).size(), 69);
+    QCOMPARE(names.size(), 49 + lists.size());
+    QCOMPARE(QSet<QString>(names.begin(), names.end()).size(), names.size());
+    made.sort();
+    lists.sort();
+    QCOMPARE(made, lists);
+
+    // The Tab key goes through the controls that exist in the design's
+    // order; a list made late takes its place in it.
+    const QStringList design = {"br", "iki", "dort", "uc", "bes", "alt", "yedi", "skz", "dkz", "nn", "no",
+                                "l1", "l3", "l4", "l5", "l6", "l7", "l8", "l9", "l10", "Text1", "l", "c", "l2", "p1",
+                                "tbl", "tm", "kpt", "oyn", "hknd", "cks", "fr",
+                                "a0", "a1", "a2", "a3", "a4", "a5", "a6", "a7", "a8", "a9", "s", "g", "i"};
+    QStringList order;
+    for (const QString &name : design)
+        if (m_form->findChild<QWidget *>(name))
+            order << name;
+    // Follow the focus chain from the first one, keeping only the
+    // window's own controls (Qt adds inner widgets such as viewports).
+    QStringList chain;
+    QWidget *const first = m_form->findChild<QWidget *>(order.first());
+    QWidget *w = first;
+    do {
+        if (order.contains(w->objectName()) && !chain.contains(w->objectName()))
+            chain << w->objectName();
+        w = w->nextInFocusChain();
+    } while (w != first);
+    QCOMPARE(chain, order);
+    // Labels never take the focus.
+    for (Label *label : m_form->findChildren<Label *>())
+        QCOMPARE(label->focusPolicy(), Qt::NoFocus);
 }
 
 void TestDesign::listsHoldTheirTablesInGridOrder_data()
@@ -249,33 +300,39 @@ void TestDesign::listsHoldTheirTablesInGridOrder()
     for (int k = 2; k <= 9; ++k)
         QCOMPARE(items.at(k - 1), QStringLiteral("%1 x %2 =%3%4").arg(table).arg(k).arg(table == 10 ? "" : " ").arg(table * k));
 
-    for (const QString &name : {wholeName, memoriseName}) {
-        auto *list = m_form->findChild<ListBox *>(name);
-        QVERIFY(list);
-        QVERIFY(list->isHidden());
+    // Both show the table's items, all ten inside the list, unscrolled,
+    // each list on its own screen.
+    const auto showsItsItems = [&items](QListView *list) {
         QStringList shown;
         for (int row = 0; row < list->model()->rowCount(); ++row)
             shown << list->model()->index(row, 0).data().toString();
         QCOMPARE(shown, items);
-    }
-    auto *wholeList = m_form->findChild<ListBox *>(wholeName);
+        QVERIFY(list->isVisible());
+        const QRect last = list->visualRect(list->model()->index(9, 0));
+        QVERIFY2(list->viewport()->rect().contains(last),
+                 qPrintable(QStringLiteral("%1: the last item at %2 + %3").arg(list->objectName()).arg(last.y()).arg(last.height())));
+        QVERIFY(!list->verticalScrollBar()->isVisible());
+    };
+    m_form->show();
+    named::button(m_form, "tm")->click();
+    auto *wholeList = named::list(m_form, wholeName.toLatin1().constData());
     QCOMPARE(wholeList->geometry(), wholeRect);
     QCOMPARE(wholeList->font().family(), familyOf(Face::SansSerif));
     QVERIFY(wholeList->font().bold());
     QCOMPARE(foreOf(wholeList), colour::blue);
-    auto *memoriseList = m_form->findChild<ListBox *>(memoriseName);
+    showsItsItems(wholeList);
+    named::button(m_form, "tbl")->click();
+    for (int page = 1; page < table; ++page)
+        named::button(m_form, "i")->click();
+    auto *memoriseList = named::list(m_form, memoriseName.toLatin1().constData());
     QCOMPARE(memoriseList->geometry(), QRect(200, 192, 105, 264));
     QCOMPARE(memoriseList->font().family(), familyOf(Face::Comic));
     QCOMPARE(memoriseList->font().pixelSize(), 19);
     QVERIFY(!memoriseList->font().bold());
     QCOMPARE(foreOf(memoriseList), colour::white);
     QCOMPARE(backOf(memoriseList), colour::black);
-    // All ten items show without scrolling, in both lists.
-    for (ListBox *list : {wholeList, memoriseList}) {
-        const int inside = list->height() - 2 * list->frameWidth();
-        QVERIFY2(list->sizeHintForRow(0) * 10 <= inside,
-                 qPrintable(QStringLiteral("%1 x 10 in %2").arg(list->sizeHintForRow(0)).arg(inside)));
-    }
+    showsItsItems(memoriseList);
+    QCOMPARE(memoriseList->model(), wholeList->model());
 }
 
 void TestDesign::timersStartSilent()
@@ -312,27 +369,6 @@ void TestDesign::stackingPutsUpperMenuButtonsAndLabel5OnTop()
     for (QObject *child : siblings)
         if (qobject_cast<QLabel *>(child))
             QVERIFY(siblings.indexOf(child) < siblings.indexOf(named::field(m_form, "Text1")));
-}
-
-void TestDesign::tabOrderFollowsTheDesign()
-{
-    const QStringList order = {"br", "iki", "dort", "uc", "bes", "alt", "yedi", "skz", "dkz", "nn", "no",
-                               "l1", "l3", "l4", "l5", "l6", "l7", "l8", "l9", "l10", "Text1", "l", "c", "l2", "p1",
-                               "tbl", "tm", "kpt", "oyn", "hknd", "cks", "fr",
-                               "a0", "a1", "a2", "a3", "a4", "a5", "a6", "a7", "a8", "a9", "s", "g", "i"};
-    // Follow the focus chain from the first control, keeping only the
-    // window's own controls (Qt adds inner widgets such as viewports).
-    QStringList chain;
-    QWidget *w = named::list(m_form, "br");
-    do {
-        if (order.contains(w->objectName()) && !chain.contains(w->objectName()))
-            chain << w->objectName();
-        w = w->nextInFocusChain();
-    } while (w != named::list(m_form, "br"));
-    QCOMPARE(chain, order);
-    // Labels never take the focus.
-    for (Label *label : m_form->findChildren<Label *>())
-        QCOMPARE(label->focusPolicy(), Qt::NoFocus);
 }
 
 void TestDesign::bundledFacesDrawEveryTurkishLetter_data()

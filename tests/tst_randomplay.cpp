@@ -218,10 +218,10 @@ QStringList RandomPlayer::screensShowing() const
     const auto shown = [f](QWidget *w) { return w->isVisibleTo(f); };
     const auto usable = [f](QWidget *w) { return w->isVisibleTo(f) && w->isEnabled(); };
     int wholeLists = 0, memoriseShown = 0;
-    for (const char *list : {"l1", "l2", "l3", "l4", "l5", "l6", "l7", "l8", "l9", "l10"})
-        wholeLists += shown(named::list(f, list)) ? 1 : 0;
-    for (ListBox *list : memoriseLists(f))
-        memoriseShown += shown(list) ? 1 : 0;
+    for (QListView *list : wholeTableLists(f))
+        wholeLists += list && shown(list) ? 1 : 0;
+    for (QListView *list : memoriseLists(f))
+        memoriseShown += list && shown(list) ? 1 : 0;
     // Out of game mode the menu offers "Oyuna Başla" and "Çıkış" and one
     // of the two study buttons, the other one being the current view's.
     const bool outOfGame = usable(button("oyn")) && !shown(button("kpt")) && usable(button("cks"))
@@ -540,7 +540,8 @@ QString RandomPlayer::check()
         const study::Page *shownPage = study::pageFor(page);
         if (!shownPage)
             return QStringLiteral("the memorise view is on page \"%1\"").arg(page);
-        if (!memoriseLists(f).at(shownPage->table - 1)->isVisibleTo(f))
+        QListView *list = memoriseLists(f).at(shownPage->table - 1);
+        if (!list || !list->isVisibleTo(f))
             return QStringLiteral("page %1 does not show its table %2").arg(page).arg(shownPage->table);
         if (button("g")->isEnabled() != (page != QLatin1String("1")) || button("i")->isEnabled() != (page != QLatin1String("10")))
             return QStringLiteral("page %1 with g %2 and i %3").arg(page, button("g")->isEnabled() ? "enabled" : "disabled",

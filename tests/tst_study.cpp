@@ -59,10 +59,11 @@ private Q_SLOTS:
     void aPageNumberThatIsNoNumberMakesTheButtonsDoNothing();
     void aNumberThatIsNoPageChangesNothingButTheButtons();
     void wholeTableViewHidesThePageAndEmptiesTheNumber();
+    void eachListKeepsItsPickAcrossPagesAndScreens();
 
 private:
     void openPage(int page);
-    QList<ListBox *> shownLists() const;
+    QList<QListView *> shownLists() const;
 
     std::unique_ptr<FakeGame> m_game;
     FakePlatform *m_fake = nullptr;
@@ -89,11 +90,11 @@ void TestStudy::openPage(int page)
         named::button(m_form, "i")->click();
 }
 
-QList<ListBox *> TestStudy::shownLists() const
+QList<QListView *> TestStudy::shownLists() const
 {
-    QList<ListBox *> shown;
-    for (ListBox *list : memoriseLists(m_form))
-        if (list->isVisibleTo(m_form))
+    QList<QListView *> shown;
+    for (QListView *list : memoriseLists(m_form))
+        if (list && list->isVisibleTo(m_form))
             shown << list;
     return shown;
 }
@@ -157,7 +158,7 @@ void TestStudy::eachPageShowsItsListTextsAndFonts()
     const PageRow &want = kPages[page - 1];
     openPage(page);
     QCOMPARE(named::field(m_form, "no")->text(), QString::number(page));
-    QCOMPARE(shownLists(), QList<ListBox *>{memoriseLists(m_form).at(page - 1)});
+    QCOMPARE(shownLists(), QList<QListView *>{memoriseLists(m_form).at(page - 1)});
     QCOMPARE(named::button(m_form, "g")->isEnabled(), page != 1);
     QCOMPARE(named::button(m_form, "i")->isEnabled(), page != 10);
     const study::Page *text = study::pageFor(QString::number(page));
@@ -196,7 +197,7 @@ void TestStudy::nineStepsForwardThenOneBack()
     named::button(m_form, "g")->click();
     QCOMPARE(named::field(m_form, "no")->text(), QStringLiteral("9"));
     QVERIFY(named::button(m_form, "i")->isEnabled());
-    QCOMPARE(shownLists(), QList<ListBox *>{named::list(m_form, "dkz")});
+    QCOMPARE(shownLists(), QList<QListView *>{named::list(m_form, "dkz")});
 }
 
 void TestStudy::anEmptyPageNumberOnlyEnablesBothButtons()
@@ -207,7 +208,7 @@ void TestStudy::anEmptyPageNumberOnlyEnablesBothButtons()
     named::field(m_form, "no")->setText(QString());
     QVERIFY(named::button(m_form, "g")->isEnabled());
     QVERIFY(named::button(m_form, "i")->isEnabled());
-    QCOMPARE(shownLists(), QList<ListBox *>{named::list(m_form, "br")});
+    QCOMPARE(shownLists(), QList<QListView *>{named::list(m_form, "br")});
     QCOMPARE(named::label(m_form, "Label6")->caption(), story);
     QCOMPARE(named::label(m_form, "Label6")->font(), font);
 }
@@ -219,7 +220,7 @@ void TestStudy::aPageNumberThatIsNoNumberMakesTheButtonsDoNothing()
     named::button(m_form, "i")->click();
     named::button(m_form, "g")->click();
     QCOMPARE(named::field(m_form, "no")->text(), QStringLiteral("dört"));
-    QCOMPARE(shownLists(), QList<ListBox *>{named::list(m_form, "dort")});
+    QCOMPARE(shownLists(), QList<QListView *>{named::list(m_form, "dort")});
     named::field(m_form, "no")->setText(QString());
     named::button(m_form, "g")->click();
     QCOMPARE(named::field(m_form, "no")->text(), QString());
@@ -231,7 +232,7 @@ void TestStudy::aNumberThatIsNoPageChangesNothingButTheButtons()
     named::button(m_form, "i")->setEnabled(true);
     named::button(m_form, "i")->click(); // "11" is no page
     QCOMPARE(named::field(m_form, "no")->text(), QStringLiteral("11"));
-    QCOMPARE(shownLists(), QList<ListBox *>{named::list(m_form, "nn")});
+    QCOMPARE(shownLists(), QList<QListView *>{named::list(m_form, "nn")});
     QVERIFY(named::button(m_form, "g")->isEnabled());
     QVERIFY(named::button(m_form, "i")->isEnabled());
     named::button(m_form, "g")->click();
@@ -250,6 +251,35 @@ void TestStudy::wholeTableViewHidesThePageAndEmptiesTheNumber()
     QVERIFY(!named::label(m_form, "Label6")->isVisibleTo(m_form));
     for (const char *list : {"l1", "l2", "l3", "l4", "l5", "l6", "l7", "l8", "l9", "l10"})
         QVERIFY(named::list(m_form, list)->isVisibleTo(m_form));
+}
+
+void TestStudy::eachListKeepsItsPickAcrossPagesAndScreens()
+{
+    const auto pick = [this](const char *name, int row) {
+        QListView *list = named::list(m_form, name);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(row, 0)).center());
+    };
+    const auto picked = [this](const char *name) {
+        QList<int> rows;
+        for (const QModelIndex &index : named::list(m_form, name)->selectionModel()->selectedRows())
+            rows << index.row();
+        return rows;
+    };
+    openPage(1);
+    pick("br", 4);
+    named::button(m_form, "i")->click();
+    pick("iki", 7);
+    named::button(m_form, "g")->click();
+    QCOMPARE(picked("br"), QList<int>{4});
+    // The whole table's list of 1 shows the same items with a pick of its own.
+    named::button(m_form, "tm")->click();
+    QCOMPARE(picked("l3"), QList<int>{});
+    pick("l3", 2);
+    openPage(2);
+    QCOMPARE(picked("iki"), QList<int>{7});
+    QCOMPARE(picked("br"), QList<int>{4});
+    named::button(m_form, "tm")->click();
+    QCOMPARE(picked("l3"), QList<int>{2});
 }
 
 QTEST_MAIN(TestStudy)

@@ -14,11 +14,20 @@ struct FakeGame
     Form1 form;
 };
 
-// The memorise view's lists, the table of 1 first.
-inline QList<ListBox *> memoriseLists(const QObject *window)
+// The lists of a view, by table; null for a list its page has not yet
+// made.
+inline QList<QListView *> madeLists(const QObject *window, std::initializer_list<const char *> names)
 {
-    QList<ListBox *> lists;
-    for (const char *name : {"br", "iki", "uc", "dort", "bes", "alt", "yedi", "skz", "dkz", "nn"})
-        lists << named::list(window, name);
+    QList<QListView *> lists;
+    for (const char *name : names)
+        lists << window->findChild<QListView *>(QLatin1String(name));
     return lists;
+}
+inline QList<QListView *> memoriseLists(const QObject *window)
+{
+    return madeLists(window, {"br", "iki", "uc", "dort", "bes", "alt", "yedi", "skz", "dkz", "nn"});
+}
+inline QList<QListView *> wholeTableLists(const QObject *window)
+{
+    return madeLists(window, {"l3", "l4", "l6", "l5", "l7", "l8", "l9", "l10", "l1", "l2"});
 }
