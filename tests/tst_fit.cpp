@@ -169,10 +169,7 @@ void TestFit::eachPageFitsItsLabels_data()
 void TestFit::eachPageFitsItsLabels()
 {
     QFETCH(int, page);
-    named::button(m_form, "tm")->click();
-    named::button(m_form, "tbl")->click();
-    for (int n = 1; n < page; ++n)
-        named::button(m_form, "i")->click();
+    openMemorisePage(m_form, page);
     for (const char *name : {"Label6", "Label7"}) {
         Label *label = named::label(m_form, name);
         QCOMPARE(overflow(label, label->caption(), label->alignment()), QString());
