@@ -25,6 +25,25 @@ as_root() {
 
 ensure_chroot_tools() {
     ensure_packages mmdebstrap sbuild autopkgtest uidmap util-linux
+    ensure_subordinate_ids
+}
+
+# sbuild's unshare mode and autopkgtest-virt-unshare run a chroot in a user
+# namespace of the calling user, whose users they map onto that user's
+# subordinate ids (/etc/subuid, /etc/subgid). Accounts made by useradd get
+# a range; root, on a fresh Debian, has none, and both tools then refuse to
+# start. Gives the calling user 65536 ids past every range already handed
+# out, for whichever of the two files lacks one.
+ensure_subordinate_ids() {
+    local user kind file first
+    user=$(id -un)
+    for kind in uid gid; do
+        file=/etc/sub$kind
+        grep -q "^$user:" "$file" 2>/dev/null && continue
+        first=$(awk -F: '$2 + $3 > end { end = $2 + $3 } END { print (end > 100000 ? end : 100000) }' "$file" 2>/dev/null || echo 100000)
+        echo "Giving $user the subordinate ${kind}s $first-$((first + 65535))" >&2
+        as_root usermod "--add-sub${kind}s" "$first-$((first + 65535))" "$user"
+    done
 }
 
 # The suite of the running system (bookworm, trixie, ...).

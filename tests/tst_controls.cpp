@@ -6,7 +6,6 @@
 #include "shell/designfonts.h"
 #include "shell/numbertext.h"
 #include "shell/mixingrandom.h"
-#include "shell/qtclock.h"
 #include "shell/rawimage.h"
 #include "shell/windowsystem.h"
 #include "tests/support/fakeplatform.h"
@@ -21,7 +20,6 @@ private Q_SLOTS:
     void timerFollowsEnabledAndIntervalRules_data();
     void timerFollowsEnabledAndIntervalRules();
     void ticksDueTogetherFireInTheOrderTheyWereScheduled();
-    void realClockFiresTiesInArmingOrderEveryTime();
     void numbersHeldAsTextUseTheShortestDecimal_data();
     void numbersHeldAsTextUseTheShortestDecimal();
     void mixingRandomStaysInRangeAndVariesWithinOneSecond();
@@ -139,38 +137,6 @@ void TestControls::ticksDueTogetherFireInTheOrderTheyWereScheduled()
     clock.suspend(700); // first was due at 2500
     clock.advance(500);
     QCOMPARE(log, QStringList({"first@2700", "first@3000", "third@3200"}));
-}
-
-// The same promise on the real clock: pairs of timers made due at the same
-// instant (the second armed in the first one's tick, as the flash arms
-// Timer6), for two seconds of real time. Every pair alternates, first one
-// first, on every tick.
-void TestControls::realClockFiresTiesInArmingOrderEveryTime()
-{
-    QtClock clock;
-    struct Pair {
-        std::unique_ptr<Timer> first, second;
-        QString log;
-        int interval;
-    };
-    std::vector<Pair> pairs(8);
-    for (size_t n = 0; n < pairs.size(); ++n) {
-        Pair &pair = pairs[n];
-        pair.interval = 20 + 7 * int(n);
-        pair.first = std::make_unique<Timer>(clock, false, pair.interval, nullptr);
-        pair.second = std::make_unique<Timer>(clock, false, pair.interval, nullptr);
-        connect(pair.first.get(), &Timer::timer, this, [&pair] { pair.log += QLatin1Char('a'); pair.second->setEnabled(true); });
-        connect(pair.second.get(), &Timer::timer, this, [&pair] { pair.log += QLatin1Char('b'); });
-        pair.first->setEnabled(true);
-    }
-    QEventLoop loop;
-    QTimer::singleShot(2000, &loop, &QEventLoop::quit);
-    loop.exec();
-    const QRegularExpression alternating(QStringLiteral("^a(ab)+a?$"));
-    for (const Pair &pair : pairs) {
-        QVERIFY2(alternating.match(pair.log).hasMatch(), qPrintable(QStringLiteral("%1 ms: %2").arg(pair.interval).arg(pair.log)));
-        QVERIFY2(pair.log.count(QLatin1Char('b')) >= 1000 / pair.interval, qPrintable(pair.log));
-    }
 }
 
 void TestControls::numbersHeldAsTextUseTheShortestDecimal_data()

@@ -31,3 +31,13 @@ inline QList<QListView *> wholeTableLists(const QObject *window)
 {
     return madeLists(window, {"l3", "l4", "l6", "l5", "l7", "l8", "l9", "l10", "l1", "l2"});
 }
+
+// Opens a memorise page from the start screen as a user does: the whole
+// table, "Ezberlemeye Başla", then "İleri" until the page shows.
+inline void openMemorisePage(Form1 *form, int page)
+{
+    named::button(form, "tm")->click();
+    named::button(form, "tbl")->click();
+    for (int n = 1; n < page; ++n)
+        named::button(form, "i")->click();
+}
