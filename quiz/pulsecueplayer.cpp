@@ -27,11 +27,11 @@ const char *reasonFor(pa_context *context)
 }
 
 // Reads the 8-byte counter of an eventfd or a timerfd, so it stops being
-// readable.
+// readable (eventfd_read() reads just those 8 bytes, from either).
 void drain(int fd)
 {
-    quint64 count;
-    while (::read(fd, &count, sizeof count) < 0 && errno == EINTR) {
+    eventfd_t count;
+    while (eventfd_read(fd, &count) < 0 && errno == EINTR) {
     }
 }
 
@@ -66,7 +66,7 @@ struct PulseCuePlayer::SoundThread
     explicit SoundThread(CueFiles files);
     ~SoundThread();
 
-    void wake() { const quint64 one = 1; while (::write(wakeFd, &one, sizeof one) < 0 && errno == EINTR) {} }
+    void wake() { while (eventfd_write(wakeFd, 1) < 0 && errno == EINTR) {} }
 
     void onWake();
     void onTimer();
@@ -384,14 +384,22 @@ void PulseCuePlayer::SoundThread::endSinkInput(uint32_t sinkInput)
 }
 
 PulseCuePlayer::PulseCuePlayer(CueFiles files)
-    : m_thread(std::make_unique<SoundThread>(files))
+    : m_files(files)
 {
 }
 
 PulseCuePlayer::~PulseCuePlayer() = default;
 
+void PulseCuePlayer::prepare()
+{
+    if (!m_thread)
+        m_thread = std::make_unique<SoundThread>(m_files);
+}
+
 void PulseCuePlayer::play(Cue cue)
 {
+    if (!m_thread)
+        return;
     m_thread->slot.put(cue, CueSlot::nowMs());
     m_thread->wake();
 }
