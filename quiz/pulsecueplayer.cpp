@@ -1,6 +1,5 @@
 #include "quiz/pulsecueplayer.h"
 
-#include <QFile>
 #include <QStringList>
 
 #include <pulse/pulseaudio.h>
@@ -110,9 +109,8 @@ PulseCuePlayer::SoundThread::SoundThread(CueFiles files)
 {
     QStringList unreadable;
     for (Cue cue : kCues) {
-        QFile file(QLatin1String(files(cue)));
-        if (!file.open(QIODevice::ReadOnly) || !decodeWav(file.readAll(), &cues[size_t(cue)]))
-            unreadable << file.fileName();
+        if (!decodeWav(fileBytes(files(cue)), &cues[size_t(cue)]))
+            unreadable << QLatin1String(files(cue));
     }
     if (!unreadable.isEmpty())
         qWarning("No sound for %s: not a 16-bit PCM WAV file", qPrintable(unreadable.join(QLatin1String(", "))));
@@ -301,9 +299,12 @@ void PulseCuePlayer::SoundThread::onUploadState(pa_stream *stream)
         return;
     switch (pa_stream_get_state(stream)) {
     case PA_STREAM_READY: {
-        // The server asks for the whole sample at once; it is copied.
+        // The server asks for the whole sample at once. Given a function to
+        // free it with (here one that does nothing: the samples stay), the
+        // client library sends it from where it lies, and copies it only
+        // into memory it shares with the server.
         const QByteArray &pcm = cues[size_t(at - uploads.begin())].pcm;
-        if (pa_stream_write(stream, pcm.constData(), size_t(pcm.size()), nullptr, 0, PA_SEEK_RELATIVE) < 0
+        if (pa_stream_write(stream, pcm.constData(), size_t(pcm.size()), [](void *) {}, 0, PA_SEEK_RELATIVE) < 0
             || pa_stream_finish_upload(stream) < 0) {
             broken = true;
             arm(0);
