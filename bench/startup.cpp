@@ -417,16 +417,11 @@ private:
     std::vector<pid_t> m_pids;
 };
 
-struct Summary {
-    double median, min, max;
-};
-
-Summary summarise(std::vector<double> values)
+double medianOf(std::vector<double> values)
 {
     std::sort(values.begin(), values.end());
     const size_t n = values.size();
-    const double median = n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-    return {median, values.front(), values.back()};
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
 void usage(const char *argv0)
@@ -515,7 +510,7 @@ int main(int argc, char *argv[])
         std::vector<double> values;
         for (const Sample &s : samples)
             values.push_back(figure(s));
-        return summarise(values).median;
+        return medianOf(values);
     };
     const auto row = [&](const char *name, const auto &figure) {
         const double g = median(gameSamples, figure), b = median(bareSamples, figure);

@@ -19,10 +19,11 @@
 // cue in a slot and wakes that thread, and the destructor stops it without
 // waiting for the server. The cues are read and the thread is started by
 // prepare(), on entering game mode: the menu and the study screens never
-// play a cue, so until then the player holds nothing and talks to no one. When the server is absent, goes away, restarts
-// or stops answering, the thread drops the connection and tries again in
-// the background, at most about a second apart, and the next cue after the
-// server is back is heard. Until then cues are dropped in silence.
+// play a cue, so until then the player holds nothing and talks to no one.
+// When the server is absent, goes away, restarts or stops answering, the
+// thread drops the connection and tries again in the background, at most
+// about a second apart, and the next cue after the server is back is
+// heard. Until then cues are dropped in silence.
 class PulseCuePlayer : public CuePlayer
 {
 public:
