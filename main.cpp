@@ -1,7 +1,8 @@
 #include <QApplication>
 
 #include "quiz/messageboxprompt.h"
-#include "quiz/soundmodule.h"
+#include "quiz/pulsecueplayer.h"
+#include "quiz/wavdata.h"
 #include "shell/designfonts.h"
 #include "shell/form1.h"
 #include "shell/mixingrandom.h"
@@ -20,8 +21,8 @@ int main(int argc, char *argv[])
     prepareApplication(app);
 
     QtClock clock;
-    // Sound is loaded on entering game mode; see soundmodule.h.
-    ModuleCuePlayer sound(ModuleCuePlayer::installedPaths());
+    // Reads its cues and starts its thread on entering game mode.
+    PulseCuePlayer sound(cueResource);
     MixingRandom random;
     MessageBoxPrompt prompt;
     Form1 window(Platform{clock, sound, random, prompt});

@@ -2,8 +2,7 @@
 //
 // The real window runs on QtClock in a real event loop (offscreen unless
 // QT_QPA_PLATFORM says otherwise), with a silent sound player (or, with
-// --with-sound, the program's own: the sound module and its sound
-// thread). Each question is started by clicking "Başlat"; every time the
+// --with-sound, the program's own, with its sound thread). Each question is started by clicking "Başlat"; every time the
 // countdown label shows "05".."00" the monotonic time since the click is
 // taken and compared with the schedule: "05" at 1000 ms, "04" at 2000 ms, ... "00" at 6000 ms. The
 // stage timers are chained (each stage arms the next one), so a late tick
@@ -22,7 +21,8 @@
 
 #include "bench/stats.h"
 #include "quiz/countdownstage.h"
-#include "quiz/soundmodule.h"
+#include "quiz/pulsecueplayer.h"
+#include "quiz/wavdata.h"
 #include "shell/designfonts.h"
 #include "shell/form1.h"
 #include "shell/mixingrandom.h"
@@ -85,11 +85,9 @@ int main(int argc, char *argv[])
 
     QtClock clock;
     SilentCuePlayer silent;
-    std::unique_ptr<ModuleCuePlayer> real;
-    if (parser.isSet(withSoundOption)) {
-        real = std::make_unique<ModuleCuePlayer>(QStringList{QStringLiteral(KORUBEL_SOUND_MODULE_PATH)});
-        real->load();
-    }
+    std::unique_ptr<PulseCuePlayer> real;
+    if (parser.isSet(withSoundOption))
+        real = std::make_unique<PulseCuePlayer>(cueResource);
     CuePlayer &sound = real ? static_cast<CuePlayer &>(*real) : silent;
     MixingRandom random;
     CountingPrompt prompt;

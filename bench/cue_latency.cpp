@@ -25,7 +25,7 @@
 #include <functional>
 
 #include "bench/stats.h"
-#include "quiz/soundmodule.h"
+#include "quiz/pulsecueplayer.h"
 #include "quiz/wavdata.h"
 
 namespace {
@@ -223,9 +223,8 @@ int main(int argc, char **argv)
     Listener listener;
     listener.upload("korubel-latency-bench", tick.pcm);
 
-    ModuleCuePlayer player({QStringLiteral(KORUBEL_SOUND_MODULE_PATH)});
-    if (!player.load())
-        fail("cannot load the sound module");
+    PulseCuePlayer player(cueResource);
+    player.prepare();
     // Let the player connect and settle before the first figure.
     player.play(Cue::Tick);
     listener.awaitSound(3000);
@@ -237,7 +236,7 @@ int main(int argc, char **argv)
     std::printf("From play() to the first sample of the tick cue at the sink's monitor, %d cues each:\n", runs);
     std::printf("%-46s %8s %8s %8s %8s %7s\n", "(ms)", "min", "median", "p90", "max", "missed");
     printRow("bare client, sample cache", bare, bareMissed);
-    printRow("the game's player (ModuleCuePlayer)", game, gameMissed);
+    printRow("the game's player (PulseCuePlayer)", game, gameMissed);
     const double median = bench::median(game), worst = bench::maximum(game);
     std::printf("goal median <= 30 ms: %s; worst <= 100 ms: %s\n", median <= 30 && gameMissed == 0 ? "met" : "not met",
                 worst <= 100 && gameMissed == 0 ? "met" : "not met");

@@ -11,9 +11,10 @@
 // Everything between two timed calls (setting up the next chain, letting Qt
 // repaint) is left out of the figures.
 //
-// (d) times the program's ModuleCuePlayer::play(), which hands the cue to
-// the sound module's player, with the audio set-up the program
-// finds: no PulseAudio server, or the one PULSE_SERVER names.
+// (d) times the program's PulseCuePlayer::play(), which hands the cue to
+// the sound thread, with the audio set-up the program finds: no PulseAudio
+// server, or the one PULSE_SERVER names; and prepare(), which the window's
+// thread runs on entering game mode.
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QElapsedTimer>
@@ -25,7 +26,8 @@
 #include <functional>
 
 #include "bench/stats.h"
-#include "quiz/soundmodule.h"
+#include "quiz/pulsecueplayer.h"
+#include "quiz/wavdata.h"
 #include "shell/designfonts.h"
 #include "shell/form1.h"
 #include "shell/namedcontrols.h"
@@ -168,11 +170,8 @@ void measureSound(int calls, int gapMs)
     const QString setUp = server.isEmpty() ? QStringLiteral("no PulseAudio server")
                                            : QStringLiteral("PulseAudio server at %1").arg(QString::fromLocal8Bit(server));
 
-    QElapsedTimer construction;
-    construction.start();
-    ModuleCuePlayer player({QStringLiteral(KORUBEL_SOUND_MODULE_PATH)});
-    player.load();
-    const double constructionMs = double(construction.nsecsElapsed()) / 1e6;
+    PulseCuePlayer player(cueResource);
+    const double prepareUs = microsecondsOf([&] { player.prepare(); });
     // Let whatever the player starts in the background (its audio output)
     // get going, as it has by the time the first question is asked.
     runEventLoopFor(300);
@@ -185,9 +184,9 @@ void measureSound(int calls, int gapMs)
     }
     const std::vector<double> afterFirst(us.begin() + 1, us.end());
 
-    std::printf("(d) ModuleCuePlayer::play(), %s: %d calls, %d ms apart (microseconds)\n", qPrintable(setUp),
+    std::printf("(d) PulseCuePlayer::play(), %s: %d calls, %d ms apart (microseconds)\n", qPrintable(setUp),
                 calls, gapMs);
-    std::printf("    the module was loaded and the player made in %.1f ms (on the loader's thread)\n", constructionMs);
+    std::printf("    prepare() read the cues and started the sound thread in %.1f us\n", prepareUs);
     std::printf("%-44s %10s %10s %10s\n", "", "median", "p99", "max");
     printRow("play(), all calls", us);
     printRow("play(), after the first call", afterFirst);

@@ -2,8 +2,10 @@
 # in every size of the hicolor theme, its AppStream description, its manual
 # page, and the credits and licences of what it bundles. The Debian package
 # (debian/) takes whatever this installs.
-install(TARGETS korubel-oyunu RUNTIME DESTINATION ${KORUBEL_BIN_DIR})
-install(TARGETS korubel_sound_module LIBRARY DESTINATION ${KORUBEL_MODULE_DIR})
+include(GNUInstallDirs)
+set(KORUBEL_APP_ID io.github.korubel.oyunu)
+# A game: the program goes to games/ beside bin/, where Debian keeps games.
+install(TARGETS korubel-oyunu RUNTIME DESTINATION games)
 install(FILES resources/desktop/${KORUBEL_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES resources/desktop/${KORUBEL_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 foreach(size 16 22 24 32 48 64 128 256)

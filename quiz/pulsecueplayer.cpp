@@ -1,6 +1,5 @@
 #include "quiz/pulsecueplayer.h"
 
-#include <QFile>
 #include <QStringList>
 
 #include <pulse/pulseaudio.h>
@@ -27,11 +26,11 @@ const char *reasonFor(pa_context *context)
 }
 
 // Reads the 8-byte counter of an eventfd or a timerfd, so it stops being
-// readable.
+// readable (eventfd_read() reads just those 8 bytes, from either).
 void drain(int fd)
 {
-    quint64 count;
-    while (::read(fd, &count, sizeof count) < 0 && errno == EINTR) {
+    eventfd_t count;
+    while (eventfd_read(fd, &count) < 0 && errno == EINTR) {
     }
 }
 
@@ -66,7 +65,7 @@ struct PulseCuePlayer::SoundThread
     explicit SoundThread(CueFiles files);
     ~SoundThread();
 
-    void wake() { const quint64 one = 1; while (::write(wakeFd, &one, sizeof one) < 0 && errno == EINTR) {} }
+    void wake() { while (eventfd_write(wakeFd, 1) < 0 && errno == EINTR) {} }
 
     void onWake();
     void onTimer();
@@ -110,9 +109,8 @@ PulseCuePlayer::SoundThread::SoundThread(CueFiles files)
 {
     QStringList unreadable;
     for (Cue cue : kCues) {
-        QFile file(QLatin1String(files(cue)));
-        if (!file.open(QIODevice::ReadOnly) || !decodeWav(file.readAll(), &cues[size_t(cue)]))
-            unreadable << file.fileName();
+        if (!decodeWav(fileBytes(files(cue)), &cues[size_t(cue)]))
+            unreadable << QLatin1String(files(cue));
     }
     if (!unreadable.isEmpty())
         qWarning("No sound for %s: not a 16-bit PCM WAV file", qPrintable(unreadable.join(QLatin1String(", "))));
@@ -301,9 +299,12 @@ void PulseCuePlayer::SoundThread::onUploadState(pa_stream *stream)
         return;
     switch (pa_stream_get_state(stream)) {
     case PA_STREAM_READY: {
-        // The server asks for the whole sample at once; it is copied.
+        // The server asks for the whole sample at once. Given a function to
+        // free it with (here one that does nothing: the samples stay), the
+        // client library sends it from where it lies, and copies it only
+        // into memory it shares with the server.
         const QByteArray &pcm = cues[size_t(at - uploads.begin())].pcm;
-        if (pa_stream_write(stream, pcm.constData(), size_t(pcm.size()), nullptr, 0, PA_SEEK_RELATIVE) < 0
+        if (pa_stream_write(stream, pcm.constData(), size_t(pcm.size()), [](void *) {}, 0, PA_SEEK_RELATIVE) < 0
             || pa_stream_finish_upload(stream) < 0) {
             broken = true;
             arm(0);
@@ -384,14 +385,22 @@ void PulseCuePlayer::SoundThread::endSinkInput(uint32_t sinkInput)
 }
 
 PulseCuePlayer::PulseCuePlayer(CueFiles files)
-    : m_thread(std::make_unique<SoundThread>(files))
+    : m_files(files)
 {
 }
 
 PulseCuePlayer::~PulseCuePlayer() = default;
 
+void PulseCuePlayer::prepare()
+{
+    if (!m_thread)
+        m_thread = std::make_unique<SoundThread>(m_files);
+}
+
 void PulseCuePlayer::play(Cue cue)
 {
+    if (!m_thread)
+        return;
     m_thread->slot.put(cue, CueSlot::nowMs());
     m_thread->wake();
 }

@@ -17,10 +17,13 @@
 // Everything that talks to the server runs on a sound thread of this
 // player, which waits on nothing but its own poll: play() only leaves the
 // cue in a slot and wakes that thread, and the destructor stops it without
-// waiting for the server. When the server is absent, goes away, restarts
-// or stops answering, the thread drops the connection and tries again in
-// the background, at most about a second apart, and the next cue after the
-// server is back is heard. Until then cues are dropped in silence.
+// waiting for the server. The cues are read and the thread is started by
+// prepare(), on entering game mode: the menu and the study screens never
+// play a cue, so until then the player holds nothing and talks to no one.
+// When the server is absent, goes away, restarts or stops answering, the
+// thread drops the connection and tries again in the background, at most
+// about a second apart, and the next cue after the server is back is
+// heard. Until then cues are dropped in silence.
 class PulseCuePlayer : public CuePlayer
 {
 public:
@@ -28,11 +31,13 @@ public:
     // one warning, and its cue is silent.
     using CueFiles = const char *(*)(Cue);
 
-    // Reads the cues and starts the sound thread; returns at once, before
-    // the server is reached.
     explicit PulseCuePlayer(CueFiles files);
     ~PulseCuePlayer() override;
 
+    // The first time, reads the cues and starts the sound thread; returns
+    // at once, before the server is reached.
+    void prepare() override;
+    // Hands the cue to the sound thread; a cue before prepare() is dropped.
     void play(Cue cue) override;
 
     // How long the sound thread waits before its next try to reach the
@@ -48,5 +53,6 @@ public:
 
 private:
     struct SoundThread;
+    const CueFiles m_files;
     std::unique_ptr<SoundThread> m_thread;
 };

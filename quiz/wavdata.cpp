@@ -1,6 +1,10 @@
 #include "quiz/wavdata.h"
 
+#include <QFile>
+#include <QResource>
 #include <QtEndian>
+
+#include <algorithm>
 
 bool decodeWav(const QByteArray &wav, WavData *out)
 {
@@ -10,7 +14,7 @@ bool decodeWav(const QByteArray &wav, WavData *out)
     const auto u16 = [&](qsizetype at) { return qFromLittleEndian<quint16>(wav.constData() + at); };
     const auto u32 = [&](qsizetype at) { return qFromLittleEndian<quint32>(wav.constData() + at); };
     int encoding = 0, channels = 0, rate = 0, bits = 0;
-    QByteArray pcm;
+    qsizetype pcmAt = 0, pcmSize = 0;
     for (qsizetype at = 12; at + 8 <= wav.size();) {
         const QByteArray id = wav.mid(at, 4);
         const qsizetype size = u32(at + 4);
@@ -20,17 +24,28 @@ bool decodeWav(const QByteArray &wav, WavData *out)
             rate = int(u32(at + 12));
             bits = u16(at + 22);
         } else if (id == "data") {
-            pcm = wav.mid(at + 8, size); // a chunk claiming more than is there gets what is there
+            pcmAt = at + 8;
+            pcmSize = std::min(size, wav.size() - pcmAt); // a chunk claiming more than is there gets what is there
         }
         at += 8 + size + (size & 1);
     }
     if (encoding != 1 || bits != 16 || channels < 1 || channels > 8 || rate <= 0 || rate > 384000)
         return false;
-    pcm.truncate(pcm.size() - pcm.size() % (2 * channels));
-    if (pcm.isEmpty())
+    pcmSize -= pcmSize % (2 * channels);
+    if (pcmSize == 0)
         return false;
-    *out = WavData{channels, rate, pcm};
+    *out = WavData{channels, rate, QByteArray(), wav};
+    out->pcm = QByteArray::fromRawData(out->file.constData() + pcmAt, pcmSize);
     return true;
+}
+
+QByteArray fileBytes(const char *path)
+{
+    const QResource embedded(QLatin1String{path});
+    if (embedded.isValid() && embedded.compressionAlgorithm() == QResource::NoCompression)
+        return QByteArray::fromRawData(reinterpret_cast<const char *>(embedded.data()), embedded.size());
+    QFile file(QLatin1String{path});
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 const char *cueResource(Cue cue)

@@ -11,6 +11,7 @@ struct WavData
     int channels = 0;
     int rate = 0;       // frames a second
     QByteArray pcm;     // interleaved signed 16-bit little-endian, whole frames
+    QByteArray file;    // the whole file, which pcm points into
 
     int bytesPerFrame() const { return 2 * channels; }
     // How long the samples play, in ms.
@@ -18,8 +19,14 @@ struct WavData
 };
 
 // Reads a 16-bit PCM WAV file; false (and *out emptied) if it is not one.
-// Never reads past the end of the data, whatever its chunks claim.
+// Never reads past the end of the data, whatever its chunks claim. The
+// samples are not copied: *out keeps the file's bytes, and pcm points into
+// them.
 bool decodeWav(const QByteArray &wav, WavData *out);
+
+// The bytes of a file; empty if it cannot be read. An embedded file stored
+// uncompressed is not copied: the bytes are the program's own, in place.
+QByteArray fileBytes(const char *path);
 
 // Where each cue's WAV file is embedded in the program.
 const char *cueResource(Cue cue);

@@ -1,17 +1,14 @@
 // The sound player's side that needs no sound server: the four embedded
 // cues decode and keep their lengths, malformed WAV data is refused rather
 // than played or crashed on, the hand-over of cues and the pace of retries
-// keep their rules, and the sound module loads - or, when it cannot, the
-// game stays silent instead of failing.
+// keep their rules, and the player starts its thread only when prepared.
+#include <QDir>
 #include <QFile>
-#include <QLibraryInfo>
-#include <QTemporaryDir>
 #include <QtEndian>
 #include <QtTest>
 
 #include "quiz/cueslot.h"
 #include "quiz/pulsecueplayer.h"
-#include "quiz/soundmodule.h"
 #include "quiz/wavdata.h"
 
 namespace {
@@ -57,9 +54,7 @@ private Q_SLOTS:
     void embeddedCuesShareOneFormatAndStayShort();
     void malformedWavDataIsRefused_data();
     void malformedWavDataIsRefused();
-    void soundModuleLoadsOrStaysSilent_data();
-    void soundModuleLoadsOrStaysSilent();
-    void theModuleLoadsAndEndsWithoutTheEventLoop();
+    void thePlayerStartsOneThreadOnlyWhenPrepared();
     void cueSlotHandsOverTheNewestFreshCue_data();
     void cueSlotHandsOverTheNewestFreshCue();
     void retriesComeFasterThanASecondApartNeverFaster_data();
@@ -144,55 +139,23 @@ void TestCuePlayer::malformedWavDataIsRefused()
     }
 }
 
-void TestCuePlayer::soundModuleLoadsOrStaysSilent_data()
+void TestCuePlayer::thePlayerStartsOneThreadOnlyWhenPrepared()
 {
-    QTest::addColumn<QStringList>("paths");
-    QTest::addColumn<int>("loadedFrom"); // index into paths, -1 for none
-    const QString module = QStringLiteral(KORUBEL_SOUND_MODULE_PATH);
-    const QString missing = QStringLiteral("/nonexistent/korubel-sound.so");
-    const QString notALibrary = QFINDTESTDATA("tst_cueplayer.cpp");
-    const QString noFactory = QLibraryInfo::path(QLibraryInfo::LibrariesPath) + QStringLiteral("/libQt6Core.so.6");
-    QTest::newRow("the built module") << QStringList{module} << 0;
-    QTest::newRow("nothing to try") << QStringList{} << -1;
-    QTest::newRow("missing file") << QStringList{missing} << -1;
-    QTest::newRow("not a library") << QStringList{notALibrary} << -1;
-    QTest::newRow("a library without the factory") << QStringList{noFactory} << -1;
-    QTest::newRow("the first that loads is used") << QStringList{missing, notALibrary, noFactory, module} << 3;
-}
-
-void TestCuePlayer::soundModuleLoadsOrStaysSilent()
-{
-    QFETCH(QStringList, paths);
-    QFETCH(int, loadedFrom);
-    ModuleCuePlayer player(paths);
-    QCOMPARE(player.load(), loadedFrom >= 0);
-    QCOMPARE(player.isLoaded(), loadedFrom >= 0);
-    QCOMPARE(player.loadedFrom(), loadedFrom >= 0 ? paths.at(loadedFrom) : QString());
-    // A second load gives the first answer and tries nothing again.
-    QCOMPARE(player.load(), loadedFrom >= 0);
-    // Loaded or not, playing every cue returns and nothing breaks (these
-    // tests run without a sound server, so nothing is heard either way).
-    for (Cue cue : {Cue::Question, Cue::Tick, Cue::Correct, Cue::Wrong})
-        player.play(cue);
-    QCoreApplication::processEvents();
-}
-
-void TestCuePlayer::theModuleLoadsAndEndsWithoutTheEventLoop()
-{
-    // This thread never runs its event loop here: the module is loaded on a
-    // thread of its own and the player talks to no server (there is none).
-    {
-        ModuleCuePlayer player({QStringLiteral(KORUBEL_SOUND_MODULE_PATH)});
-        player.play(Cue::Tick); // before the player is made: held while fresh
-        player.prepare();
-        QVERIFY(player.load(10000));
-        player.play(Cue::Question);
-    }
-    // A player that goes while its load is still on the way leaves nothing
-    // behind (the sanitizer build checks for leaks).
-    ModuleCuePlayer early({QStringLiteral(KORUBEL_SOUND_MODULE_PATH)});
-    early.prepare();
-    early.play(Cue::Correct);
+    // No sound server: nothing here may reach one on the test machine.
+    qputenv("PULSE_SERVER", "unix:/nonexistent/korubel-test-no-server");
+    const auto threads = [] {
+        return QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size();
+    };
+    const qsizetype before = threads();
+    PulseCuePlayer player(cueResource);
+    player.play(Cue::Tick); // before game mode: dropped, nothing started
+    QCOMPARE(threads(), before);
+    player.prepare();
+    QCOMPARE(threads(), before + 1);
+    player.prepare();
+    player.play(Cue::Question);
+    QCOMPARE(threads(), before + 1);
+    qunsetenv("PULSE_SERVER");
 }
 
 void TestCuePlayer::cueSlotHandsOverTheNewestFreshCue_data()
@@ -254,16 +217,19 @@ void TestCuePlayer::unreadableCueFilesGiveOneWarningAndSilence()
     const auto files = [](Cue cue) {
         return cue == Cue::Tick ? ":/sounds/ses.wav" : cue == Cue::Correct ? "/nonexistent/dogru.wav" : "/etc/hostname";
     };
-    // One warning names every file that cannot be read, when the player is made.
+    // One warning names every file that cannot be read, when the player is
+    // prepared (a warning while it is made would go unmatched).
+    PulseCuePlayer player(files);
     QTest::ignoreMessage(QtWarningMsg,
                          "No sound for /etc/hostname, /nonexistent/dogru.wav, /etc/hostname: not a 16-bit PCM WAV file");
-    PulseCuePlayer player(files);
+    player.prepare();
     // Playing any cue, readable or not, warns no more and never fails.
     for (int n = 0; n < 20; ++n)
         player.play(Cue(n % 4));
     // With no cue at all to play, the same: one warning, and silence.
-    QTest::ignoreMessage(QtWarningMsg, "No sound for /a, /a, /a, /a: not a 16-bit PCM WAV file");
     PulseCuePlayer mute([](Cue) { return "/a"; });
+    QTest::ignoreMessage(QtWarningMsg, "No sound for /a, /a, /a, /a: not a 16-bit PCM WAV file");
+    mute.prepare();
     mute.play(Cue::Question);
     qunsetenv("PULSE_SERVER");
 }

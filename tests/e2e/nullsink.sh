@@ -19,10 +19,12 @@ start_sound_service() {
     esac
 }
 
-# begin_private_session NAME: makes the work directory $work and points
-# every PulseAudio client of this shell at a server there: no autospawned
-# daemon, no D-Bus session (an unreachable address stops libdbus from
-# autolaunching a bus daemon), no cookie or runtime files outside $work.
+# begin_private_session NAME: makes the work directory $work, starts a
+# D-Bus session bus there, as every desktop has one (without it, libdbus
+# would autolaunch a bus daemon for each program and leave it behind), and
+# points every PulseAudio client of this shell at a server there: no
+# autospawned daemon, no cookie or runtime files outside $work. Needs the
+# Debian package dbus-daemon.
 # Children noted with `started` are stopped by stop_all, or by a watchdog
 # should the script be killed outright (SIGKILL on a timeout), which then
 # also removes $work. After a normal clean-up the watchdog finds nothing
@@ -43,9 +45,13 @@ begin_private_session() {
     export PULSE_SERVER=unix:$XDG_RUNTIME_DIR/pulse/native
     export PULSE_CLIENTCONFIG=$work/client.conf
     export PULSE_COOKIE=$work/cookie
-    export DBUS_SESSION_BUS_ADDRESS=unix:path=$work/no-bus
     mkdir -m 700 "$XDG_RUNTIME_DIR" "$XDG_RUNTIME_DIR/pulse"
     printf 'autospawn = no\n' >"$PULSE_CLIENTCONFIG"
+    dbus-daemon --session --address="unix:path=$work/bus" --nofork --nopidfile </dev/null >"$work/dbus.log" 2>&1 &
+    started bus $!
+    export DBUS_SESSION_BUS_ADDRESS=unix:path=$work/bus
+    for _ in $(seq 50); do [ -S "$work/bus" ] && break; sleep 0.1; done
+    [ -S "$work/bus" ] || { cat "$work/dbus.log" >&2; fail "the session bus did not start"; }
 }
 
 # started NAME PID: notes the pid of a child just started.
@@ -120,10 +126,9 @@ start_null_sink() {
 # PipeWire, its session manager WirePlumber and its PulseAudio-protocol
 # server pipewire-pulse, listening on PULSE_SERVER's socket, which must be
 # $XDG_RUNTIME_DIR/pulse/native; the null sinks are made through
-# pipewire-pulse. WirePlumber needs a D-Bus session bus: a private one is
-# started the first time and kept. The pids are in server_pid
-# (pipewire-pulse) and server_pids (all three). Needs the Debian packages
-# pipewire, wireplumber, pipewire-pulse and dbus-daemon.
+# pipewire-pulse. The pids are in server_pid (pipewire-pulse) and
+# server_pids (all three). Needs the Debian packages pipewire, wireplumber
+# and pipewire-pulse.
 start_pipewire_null_sink() {
     local work=$1 rate=$2 channels=$3
     shift 3
@@ -131,13 +136,6 @@ start_pipewire_null_sink() {
     [ ${#sinks[@]} -gt 0 ] || sinks=(korubel)
     [ "$PULSE_SERVER" = "unix:$XDG_RUNTIME_DIR/pulse/native" ] \
         || fail "pipewire-pulse listens on unix:$XDG_RUNTIME_DIR/pulse/native, not $PULSE_SERVER"
-    if [ -z "${bus_pid:-}" ]; then
-        dbus-daemon --session --address="unix:path=$work/bus" --nofork --nopidfile </dev/null >"$work/dbus.log" 2>&1 &
-        bus_pid=$!
-        started bus "$bus_pid"
-        for _ in $(seq 50); do [ -S "$work/bus" ] && break; sleep 0.1; done
-    fi
-    export DBUS_SESSION_BUS_ADDRESS=unix:path=$work/bus
     local service pids=()
     for service in pipewire wireplumber pipewire-pulse; do
         HOME=$work DISPLAY= "$service" </dev/null >>"$work/$service.log" 2>&1 &

@@ -13,7 +13,7 @@
 #include <iostream>
 #include <string>
 
-#include "quiz/soundmodule.h"
+#include "quiz/pulsecueplayer.h"
 #include "quiz/wavdata.h"
 #include "shell/designfonts.h"
 #include "shell/form1.h"
@@ -36,6 +36,7 @@ public:
         m_log << m_since.nsecsElapsed() / 1000 << " play " << cueName(cue) << Qt::endl;
         m_inner.play(cue);
     }
+    void prepare() override { m_inner.prepare(); }
 
 private:
     CuePlayer &m_inner;
@@ -58,11 +59,7 @@ int gameScript(int argc, char **argv)
     QApplication app(argc, argv);
     prepareApplication(app);
     QtClock clock;
-    ModuleCuePlayer realPlayer({QStringLiteral(KORUBEL_SOUND_MODULE_PATH)});
-    if (!realPlayer.load()) {
-        qCritical("cannot load the sound module %s", KORUBEL_SOUND_MODULE_PATH);
-        return 2;
-    }
+    PulseCuePlayer realPlayer(cueResource);
     QElapsedTimer since;
     since.start();
     QString phase; // the log of the question under way
@@ -121,12 +118,10 @@ int playScript(int argc, char **argv, const QString &logPath)
     };
 
     QtClock clock;
-    // The cues go through the sound module, loaded as the program loads it.
-    ModuleCuePlayer realPlayer({QStringLiteral(KORUBEL_SOUND_MODULE_PATH)});
-    if (!realPlayer.load()) {
-        qCritical("cannot load the sound module %s", KORUBEL_SOUND_MODULE_PATH);
-        return 2;
-    }
+    // The cues go through the program's player, prepared here, before the
+    // window enters game mode.
+    PulseCuePlayer realPlayer(cueResource);
+    realPlayer.prepare();
     LoggingCuePlayer sound(realPlayer, since, log);
     MixingRandom random;
     NoBoxPrompt prompt;

@@ -1,4 +1,4 @@
-// Plays questions through the real window, clock and sound module while a
+// Plays questions through the real window, clock and sound player while a
 // 1 ms precise timer samples how late the window's event loop gets to it:
 // the longest stall of the window's thread over entering game mode, the
 // countdowns and leaving. Prints the figures; fails if a countdown value
@@ -26,7 +26,8 @@
 #include <memory>
 #include <vector>
 
-#include "quiz/soundmodule.h"
+#include "quiz/pulsecueplayer.h"
+#include "quiz/wavdata.h"
 #include "shell/designfonts.h"
 #include "shell/form1.h"
 #include "shell/mixingrandom.h"
@@ -120,7 +121,7 @@ int stallCheck(int argc, char **argv, bool hungServer, int questions, int tolera
     QApplication app(argc, argv);
     prepareApplication(app);
     QtClock clock;
-    auto sound = std::make_unique<ModuleCuePlayer>(QStringList{QStringLiteral(KORUBEL_SOUND_MODULE_PATH)});
+    auto sound = std::make_unique<PulseCuePlayer>(cueResource);
     MixingRandom random;
     NoBoxPrompt prompt;
     auto form = std::make_unique<Form1>(Platform{clock, *sound, random, prompt});
@@ -156,7 +157,7 @@ int stallCheck(int argc, char **argv, bool hungServer, int questions, int tolera
         ++valuesSeen;
     });
 
-    named::button(&window, "oyn")->click(); // the sound module loads on entering game mode
+    named::button(&window, "oyn")->click(); // the player reads its cues and starts its thread
     runFor(200);
     for (int n = 0; n < questions; ++n) {
         startedNs = since.nsecsElapsed();
