@@ -394,6 +394,9 @@ void TestDesign::startPictureIsShownUnscaledAndClipped()
     const QRect inside = named::picture(m_form, "p1")->inner()->geometry();
     QVERIFY(inside.width() < 504 && inside.height() < 321);
     QCOMPARE(inside.topLeft(), QPoint(2, 2));
+    // Drawn pixel for pixel, every row, from the photograph's corner.
+    const QImage shown = named::picture(m_form, "p1")->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(shown.copy(inside), photo.copy(QRect(QPoint(), inside.size())).convertToFormat(QImage::Format_RGB32));
 }
 
 QTEST_MAIN(TestDesign)
