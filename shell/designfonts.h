@@ -35,6 +35,9 @@ bool registerBundledFonts();
 // font is used; false (nothing changed) where fontconfig is not in use.
 bool useBundledFontsOnly();
 
+// The most the widget style's cache of drawn button looks may hold, in KB.
+constexpr int kPixmapCacheKB = 64;
+
 // Fonts, widget style and the like: everything the program sets up on the
 // application before creating its first window. Tests call it too.
 void prepareApplication(QApplication &app);
