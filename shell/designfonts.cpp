@@ -5,6 +5,7 @@
 #include <QPixmapCache>
 #include <QStyleFactory>
 #include <cmath>
+#include <initializer_list>
 #include <fontconfig/fontconfig.h>
 
 #include "shell/embedded.h"
@@ -37,18 +38,9 @@ QFont designFont(Face face, qreal points, bool bold)
     return font;
 }
 
-bool registerBundledFonts()
+bool registerBundledFonts(FontGroup group)
 {
-    static const bool ok = [] {
-        static const char *const files[] = {
-            ":/fonts/ComicNeueTR-Regular.ttf",
-            ":/fonts/ComicNeueTR-Bold.ttf",
-            ":/fonts/KorubelSans-Regular.ttf",
-            ":/fonts/KorubelSans-Bold.ttf",
-            ":/fonts/KorubelSansNarrow-Bold.ttf",
-            ":/fonts/DejaVuSans-Bold.ttf",
-            ":/fonts/KorubelTerminal-Medium.ttf",
-        };
+    const auto registerAll = [](std::initializer_list<const char *> files) {
         bool all = true;
         for (const char *file : files) {
             // Handed over in place instead of reading a copy.
@@ -56,8 +48,28 @@ bool registerBundledFonts()
             all = !data.isEmpty() && QFontDatabase::addApplicationFontFromData(data) >= 0 && all;
         }
         return all;
-    }();
+    };
+    if (group == FontGroup::Start) {
+        static const bool ok = registerAll({
+            ":/fonts/ComicNeueTR-Regular.ttf",
+            ":/fonts/ComicNeueTR-Bold.ttf",
+            ":/fonts/KorubelSans-Regular.ttf",
+            ":/fonts/KorubelSans-Bold.ttf",
+        });
+        return ok;
+    }
+    static const bool ok = registerAll({
+        ":/fonts/KorubelSansNarrow-Bold.ttf",
+        ":/fonts/DejaVuSans-Bold.ttf",
+        ":/fonts/KorubelTerminal-Medium.ttf",
+    });
     return ok;
+}
+
+bool registerBundledFonts()
+{
+    const bool start = registerBundledFonts(FontGroup::Start);
+    return registerBundledFonts(FontGroup::GamePanel) && start;
 }
 
 namespace {
@@ -99,7 +111,7 @@ bool useBundledFontsOnly()
 void prepareApplication(QApplication &app)
 {
     useBundledFontsOnly();
-    registerBundledFonts();
+    registerBundledFonts(FontGroup::Start);
     // One widget style everywhere, so buttons and fields have the same
     // metrics on every desktop and the fixed layout looks as designed.
     if (QStyle *style = QStyleFactory::create(QStringLiteral("Fusion")))

@@ -4,7 +4,7 @@
 
 void setUpForm(QWidget *form, const char *name, const QString &title, QSize size, const QColor &backColor)
 {
-    registerBundledFonts();
+    registerBundledFonts(FontGroup::Start);
     form->setObjectName(QLatin1String(name));
     form->setWindowTitle(title);
     form->setFixedSize(size);

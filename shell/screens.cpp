@@ -4,11 +4,13 @@
 // reactions on the way. The how-to-play window opens from the menu and
 // from the game panel.
 #include "shell/colours.h"
+#include "shell/designfonts.h"
 #include "shell/form1.h"
 
 void Form1::oyn_Click()
 {
     m_platform.sound.prepare();
+    registerBundledFonts(FontGroup::GamePanel);
     p1->hide();
     cks->hide();
     hknd->show();

@@ -84,6 +84,8 @@ void TestFit::everyValueFitsItsControl()
 {
     QFETCH(QString, control);
     QFETCH(QString, text);
+    // In game mode, which brings the game panel's faces.
+    named::button(m_form, "oyn")->click();
     auto *w = m_form->findChild<QWidget *>(control);
     QVERIFY(w);
     const QString shown = text.isEmpty() ? textOf(w) : text;

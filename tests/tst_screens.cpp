@@ -1,5 +1,6 @@
 // The five screens: which controls each menu click shows, hides, enables
 // and disables, checked after every transition of the menu.
+#include <QRawFont>
 #include <QtTest>
 
 #include "shell/designfonts.h"
@@ -43,6 +44,8 @@ private Q_SLOTS:
     void initTestCase() { prepareApplication(*qApp); }
     void init();
     void cleanup();
+    void gameModeBringsThePanelFaces_data();
+    void gameModeBringsThePanelFaces();
     void menuClicksWalkTheScreens_data();
     void menuClicksWalkTheScreens();
     void coveredButtonsCannotBeReachedAtStart();
@@ -70,6 +73,25 @@ void TestScreens::init()
 void TestScreens::cleanup()
 {
     m_game.reset();
+}
+
+// The faces only the game panel uses are registered on entering game mode,
+// not at start; once there, each is found under its own name.
+void TestScreens::gameModeBringsThePanelFaces_data()
+{
+    QTest::addColumn<int>("face");
+    QTest::newRow("counters") << int(Face::Terminal);
+    QTest::newRow("narrow answer") << int(Face::SansNarrow);
+    QTest::newRow("question mark") << int(Face::Tahoma);
+}
+
+void TestScreens::gameModeBringsThePanelFaces()
+{
+    QFETCH(int, face);
+    named::button(m_form, "oyn")->click();
+    const QFont font = designFont(Face(face), 18, true);
+    QCOMPARE(QFontInfo(font).family(), familyOf(Face(face)));
+    QVERIFY(QRawFont::fromFont(font).supportsCharacter(QLatin1Char('0')));
 }
 
 void TestScreens::menuClicksWalkTheScreens_data()
