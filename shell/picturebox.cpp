@@ -7,8 +7,8 @@
 namespace {
 
 // Qt converts a picture whose pixel format is not the screen's on helper
-// threads of its own once the part drawn holds more than about 128 KB
-// (Qt 6.4: 100 rows of the start photograph did, 87 did not). Those
+// threads of its own once the part drawn holds somewhere between 130 and
+// 150 KB (Qt 6.4: 100 rows of the start photograph did, 87 did not). Those
 // threads then stay for half a minute, and the allocation arena each of
 // them made stays for good. Parts of at most this many bytes are converted
 // on the window's thread.
