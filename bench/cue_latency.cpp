@@ -1,7 +1,7 @@
 // How long a cue takes from play() to its first sample at the sound
 // server's output, side by side with a bare PulseAudio client that plays
-// the same samples from the server's sample cache (the least any player
-// can take there).
+// the same samples from the server's sample cache (one request per cue,
+// nothing of a player around it).
 //
 // Needs a PulseAudio-protocol server whose default sink is running (bench/run
 // starts a private one with a null sink and a stream of silence). The

@@ -42,17 +42,6 @@ int PulseCuePlayer::retryDelayMs(int failedTries)
     return failedTries >= 4 ? 1000 : 100 << std::max(failedTries, 0);
 }
 
-const char *PulseCuePlayer::sampleName(Cue cue)
-{
-    switch (cue) {
-    case Cue::Question: return "korubel-oyunu-question";
-    case Cue::Tick: return "korubel-oyunu-tick";
-    case Cue::Correct: return "korubel-oyunu-correct";
-    case Cue::Wrong: return "korubel-oyunu-wrong";
-    }
-    return "";
-}
-
 // The sound thread is libpulse's threaded main loop. Apart from the
 // constructor and the destructor, which run while the loop is stopped,
 // everything below runs on that thread: in the callbacks of its poll, with
@@ -60,7 +49,7 @@ const char *PulseCuePlayer::sampleName(Cue cue)
 // wake-up counter.
 struct PulseCuePlayer::SoundThread
 {
-    enum class State { Down, Connecting, Uploading, Ready };
+    enum class State { Down, Connecting, Opening, Ready };
 
     explicit SoundThread(CueFiles files);
     ~SoundThread();
@@ -73,13 +62,15 @@ struct PulseCuePlayer::SoundThread
     void disarm() { const itimerspec never{}; ::timerfd_settime(timerFd, 0, &never, nullptr); }
     void connect();
     void drop(const char *why);
-    void startUploads();
-    void onUploadState(pa_stream *stream);
+    void openStream();
+    void onStreamState();
     void playWaiting();
-    void onPlayed(uint32_t sinkInput);
-    void endSinkInput(uint32_t sinkInput);
+    void onAnswer();
+    void corkWhenOver(int cueMs);
+    void fail() { broken = true; arm(0); } // dropped from the timer, not from inside libpulse
 
     std::array<WavData, 4> cues; // empty where the file could not be read
+    pa_sample_spec format{};     // the cues' one format
     CueSlot slot;
     int wakeFd = -1;
     int timerFd = -1;
@@ -88,33 +79,45 @@ struct PulseCuePlayer::SoundThread
     pa_io_event *wakeEvent = nullptr;
     pa_io_event *timerEvent = nullptr;
     pa_proplist *clientProps = nullptr;
-    pa_proplist *cueProps = nullptr;
+    pa_proplist *streamProps = nullptr;
 
     // On the sound thread.
     State state = State::Down;
     pa_context *context = nullptr;
-    std::array<pa_stream *, 4> uploads{};
-    int uploadsLeft = 0;
+    pa_stream *stream = nullptr;
+    pa_time_event *corkEvent = nullptr; // corks the stream once the last cue is over
+    bool corked = true;
     bool broken = false;       // the connection failed; the timer drops it
-    qint64 deadlineMs = 0;     // when Connecting or Uploading is given up
+    qint64 deadlineMs = 0;     // when Connecting or Opening is given up
     int failedTries = 0;       // tries in a row that did not get to Ready
-    // Play requests sent and answered on this connection; the server
-    // answers them in order.
+    // Flushes sent and answered on this connection; the server answers them
+    // in order.
     quint64 sent = 0, answered = 0;
     qint64 answerDueMs = 0;    // when the oldest unanswered request is overdue
-    uint32_t playing = PA_INVALID_INDEX; // the newest cue's sink input
 };
 
 PulseCuePlayer::SoundThread::SoundThread(CueFiles files)
 {
     QStringList unreadable;
     for (Cue cue : kCues) {
-        if (!decodeWav(fileBytes(files(cue)), &cues[size_t(cue)]))
+        WavData &wav = cues[size_t(cue)];
+        if (!decodeWav(fileBytes(files(cue)), &wav)) {
             unreadable << QLatin1String(files(cue));
+            continue;
+        }
+        // All cues go through one stream, in the format of the first one
+        // read; a cue in another format stays silent.
+        if (format.rate == 0) {
+            format = pa_sample_spec{PA_SAMPLE_S16LE, uint32_t(wav.rate), uint8_t(wav.channels)};
+        } else if (wav.rate != int(format.rate) || wav.channels != int(format.channels)) {
+            unreadable << QLatin1String(files(cue));
+            wav = WavData();
+        }
     }
     if (!unreadable.isEmpty())
-        qWarning("No sound for %s: not a 16-bit PCM WAV file", qPrintable(unreadable.join(QLatin1String(", "))));
-    if (unreadable.size() == int(kCues.size()))
+        qWarning("No sound for %s: not a 16-bit PCM WAV file in the cues' one format",
+                 qPrintable(unreadable.join(QLatin1String(", "))));
+    if (format.rate == 0)
         return; // nothing to play: no thread, no server
 
     clientProps = pa_proplist_new();
@@ -123,8 +126,8 @@ PulseCuePlayer::SoundThread::SoundThread(CueFiles files)
     pa_proplist_sets(clientProps, PA_PROP_APPLICATION_ICON_NAME, "io.github.korubel.oyunu");
     // A game's own sounds, not the desktop's alert sounds: turning those
     // down must not silence the game.
-    cueProps = pa_proplist_new();
-    pa_proplist_sets(cueProps, PA_PROP_MEDIA_ROLE, "game");
+    streamProps = pa_proplist_new();
+    pa_proplist_sets(streamProps, PA_PROP_MEDIA_ROLE, "game");
 
     wakeFd = ::eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
     // A monotonic timer: a change of the wall clock does not move a retry.
@@ -168,8 +171,8 @@ PulseCuePlayer::SoundThread::~SoundThread()
     }
     if (clientProps)
         pa_proplist_free(clientProps);
-    if (cueProps)
-        pa_proplist_free(cueProps);
+    if (streamProps)
+        pa_proplist_free(streamProps);
     if (wakeFd >= 0)
         ::close(wakeFd);
     if (timerFd >= 0)
@@ -197,7 +200,7 @@ void PulseCuePlayer::SoundThread::onTimer()
         connect();
         return;
     case State::Connecting:
-    case State::Uploading:
+    case State::Opening:
         if (broken || !PA_CONTEXT_IS_GOOD(pa_context_get_state(context)))
             drop(reasonFor(context));
         else if (now >= deadlineMs)
@@ -228,9 +231,9 @@ void PulseCuePlayer::SoundThread::connect()
         auto *thread = static_cast<SoundThread *>(self);
         const pa_context_state_t now = pa_context_get_state(c);
         if (now == PA_CONTEXT_READY)
-            thread->startUploads();
+            thread->openStream();
         else if (!PA_CONTEXT_IS_GOOD(now))
-            thread->arm(0); // dropped from the timer, not from inside libpulse
+            thread->fail();
     }, this);
     state = State::Connecting;
     deadlineMs = CueSlot::nowMs() + kConnectTimeoutMs;
@@ -243,22 +246,25 @@ void PulseCuePlayer::SoundThread::connect()
 
 void PulseCuePlayer::SoundThread::drop(const char *why)
 {
+    if (corkEvent) {
+        api->time_free(corkEvent);
+        corkEvent = nullptr;
+    }
+    if (stream) {
+        pa_stream_set_state_callback(stream, nullptr, nullptr);
+        pa_stream_disconnect(stream);
+        pa_stream_unref(stream);
+        stream = nullptr;
+    }
     if (context) {
         pa_context_set_state_callback(context, nullptr, nullptr);
-        for (pa_stream *&upload : uploads) {
-            if (!upload)
-                continue;
-            pa_stream_set_state_callback(upload, nullptr, nullptr);
-            pa_stream_unref(upload);
-            upload = nullptr;
-        }
         pa_context_disconnect(context);
         pa_context_unref(context);
         context = nullptr;
     }
     state = State::Down;
     sent = answered = 0;
-    playing = PA_INVALID_INDEX;
+    corked = true;
     if (!why)
         return; // shutting down
     // One line when the sound goes, none for each retry.
@@ -267,66 +273,50 @@ void PulseCuePlayer::SoundThread::drop(const char *why)
     arm(retryDelayMs(failedTries++));
 }
 
-void PulseCuePlayer::SoundThread::startUploads()
+void PulseCuePlayer::SoundThread::openStream()
 {
-    state = State::Uploading;
-    uploadsLeft = 0;
-    for (Cue cue : kCues) {
-        const WavData &wav = cues[size_t(cue)];
-        if (wav.pcm.isEmpty())
-            continue;
-        const pa_sample_spec format{PA_SAMPLE_S16LE, uint32_t(wav.rate), uint8_t(wav.channels)};
-        pa_stream *stream = pa_stream_new(context, sampleName(cue), &format, nullptr);
-        if (!stream || pa_stream_connect_upload(stream, size_t(wav.pcm.size())) < 0) {
-            if (stream)
-                pa_stream_unref(stream);
-            broken = true;
-            arm(0);
-            return;
-        }
-        uploads[size_t(cue)] = stream;
-        ++uploadsLeft;
-        pa_stream_set_state_callback(stream, [](pa_stream *s, void *self) {
-            static_cast<SoundThread *>(self)->onUploadState(s);
-        }, this);
+    state = State::Opening;
+    stream = pa_stream_new_with_proplist(context, "Korubel Oyunu", &format, nullptr, streamProps);
+    if (!stream) {
+        fail();
+        return;
     }
+    pa_stream_set_state_callback(stream, [](pa_stream *, void *self) {
+        static_cast<SoundThread *>(self)->onStreamState();
+    }, this);
+    // A short target latency: a cue written after a flush is heard that
+    // soon even on an output that cannot rewind what it has mixed ahead.
+    // The server takes each cue whole, however long, so nothing here has to
+    // keep a cue fed while it plays.
+    pa_buffer_attr buffer;
+    buffer.maxlength = uint32_t(-1);
+    buffer.tlength = uint32_t(pa_usec_to_bytes(kLatencyMs * PA_USEC_PER_MSEC, &format));
+    buffer.prebuf = uint32_t(-1);
+    buffer.minreq = uint32_t(-1);
+    buffer.fragsize = uint32_t(-1);
+    // No device is named: the stream plays on the server's default output,
+    // and follows it when it changes.
+    const auto flags = pa_stream_flags_t(PA_STREAM_START_CORKED | PA_STREAM_ADJUST_LATENCY);
+    if (pa_stream_connect_playback(stream, nullptr, &buffer, flags, nullptr, nullptr) < 0)
+        fail();
 }
 
-void PulseCuePlayer::SoundThread::onUploadState(pa_stream *stream)
+void PulseCuePlayer::SoundThread::onStreamState()
 {
-    const auto at = std::find(uploads.begin(), uploads.end(), stream);
-    if (at == uploads.end())
-        return;
     switch (pa_stream_get_state(stream)) {
-    case PA_STREAM_READY: {
-        // The server asks for the whole sample at once. Given a function to
-        // free it with (here one that does nothing: the samples stay), the
-        // client library sends it from where it lies, and copies it only
-        // into memory it shares with the server.
-        const QByteArray &pcm = cues[size_t(at - uploads.begin())].pcm;
-        if (pa_stream_write(stream, pcm.constData(), size_t(pcm.size()), [](void *) {}, 0, PA_SEEK_RELATIVE) < 0
-            || pa_stream_finish_upload(stream) < 0) {
-            broken = true;
-            arm(0);
-        }
-        return;
-    }
-    case PA_STREAM_TERMINATED: // the sample is in the cache
-        pa_stream_set_state_callback(stream, nullptr, nullptr);
-        pa_stream_unref(stream);
-        *at = nullptr;
-        if (--uploadsLeft == 0) {
-            state = State::Ready;
-            if (failedTries > 0)
-                qInfo("Sound is back");
-            failedTries = 0;
-            disarm();
-            playWaiting();
-        }
+    case PA_STREAM_READY:
+        if (state != State::Opening)
+            return;
+        state = State::Ready;
+        if (failedTries > 0)
+            qInfo("Sound is back");
+        failedTries = 0;
+        disarm();
+        playWaiting();
         return;
     case PA_STREAM_FAILED:
-        broken = true;
-        arm(0);
+    case PA_STREAM_TERMINATED: // the server removed the stream
+        fail();
         return;
     case PA_STREAM_UNCONNECTED:
     case PA_STREAM_CREATING:
@@ -341,47 +331,63 @@ void PulseCuePlayer::SoundThread::playWaiting()
     const std::optional<Cue> cue = slot.take(CueSlot::nowMs());
     if (!cue || cues[size_t(*cue)].pcm.isEmpty())
         return;
-    // The cue playing now is cut off. If its sink input is not known yet,
-    // the answer that brings it ends it (onPlayed).
-    if (answered == sent && playing != PA_INVALID_INDEX)
-        endSinkInput(playing);
-    playing = PA_INVALID_INDEX;
-    pa_operation *request = pa_context_play_sample_with_proplist(
-        context, sampleName(*cue), nullptr, PA_VOLUME_NORM, cueProps,
-        [](pa_context *, uint32_t sinkInput, void *self) { static_cast<SoundThread *>(self)->onPlayed(sinkInput); },
-        this);
-    if (!request) {
-        broken = true;
-        arm(0);
+    const WavData &wav = cues[size_t(*cue)];
+    // What is left of the cue before is dropped, and the new one follows
+    // at once. The server answers the flush, and so shows it is still
+    // there; the samples go in one write, and given a function to free them
+    // with (here one that does nothing: the samples stay), the client
+    // library sends them from where they lie.
+    pa_operation *flush = pa_stream_flush(stream, [](pa_stream *, int, void *self) {
+        static_cast<SoundThread *>(self)->onAnswer();
+    }, this);
+    if (!flush
+        || pa_stream_write(stream, wav.pcm.constData(), size_t(wav.pcm.size()), [](void *) {}, 0, PA_SEEK_RELATIVE) < 0) {
+        if (flush)
+            pa_operation_unref(flush);
+        fail();
         return;
     }
-    pa_operation_unref(request);
+    pa_operation_unref(flush);
+    if (corked) {
+        if (pa_operation *uncork = pa_stream_cork(stream, 0, nullptr, nullptr))
+            pa_operation_unref(uncork);
+        corked = false;
+    }
     if (answered == sent) {
         answerDueMs = CueSlot::nowMs() + kAnswerTimeoutMs;
         arm(kAnswerTimeoutMs);
     }
     ++sent;
+    corkWhenOver(int(qint64(wav.pcm.size()) * 1000 / qint64(pa_bytes_per_second(&format))));
 }
 
-void PulseCuePlayer::SoundThread::onPlayed(uint32_t sinkInput)
+void PulseCuePlayer::SoundThread::onAnswer()
 {
-    ++answered;
-    if (answered < sent) {
-        // A newer cue is on its way: this one is over before it is heard.
-        if (sinkInput != PA_INVALID_INDEX)
-            endSinkInput(sinkInput);
+    if (++answered == sent)
+        disarm();
+    else
         answerDueMs = CueSlot::nowMs() + kAnswerTimeoutMs;
+}
+
+void PulseCuePlayer::SoundThread::corkWhenOver(int cueMs)
+{
+    // Between cues the stream is corked, so that the output may go to sleep
+    // as it would without the game. A newer cue moves the moment on.
+    const pa_usec_t when = pa_rtclock_now() + pa_usec_t(cueMs + kCorkAfterMs) * PA_USEC_PER_MSEC;
+    if (corkEvent) {
+        pa_context_rttime_restart(context, corkEvent, when);
         return;
     }
-    playing = sinkInput;
-    disarm();
-}
-
-void PulseCuePlayer::SoundThread::endSinkInput(uint32_t sinkInput)
-{
-    // The answer does not matter: a cue that has ended by itself is gone.
-    if (pa_operation *request = pa_context_kill_sink_input(context, sinkInput, nullptr, nullptr))
-        pa_operation_unref(request);
+    corkEvent = pa_context_rttime_new(context, when, [](pa_mainloop_api *, pa_time_event *, const struct timeval *, void *self) {
+        auto *thread = static_cast<SoundThread *>(self);
+        thread->api->time_free(thread->corkEvent);
+        thread->corkEvent = nullptr;
+        if (thread->stream && !thread->corked) {
+            if (pa_operation *cork = pa_stream_cork(thread->stream, 1, nullptr, nullptr))
+                pa_operation_unref(cork);
+            thread->corked = true;
+        }
+    }, this);
 }
 
 PulseCuePlayer::PulseCuePlayer(CueFiles files)

@@ -7,12 +7,16 @@
 // Plays the four embedded cues through the desktop's sound server, over
 // the PulseAudio protocol (which PipeWire serves too).
 //
-// On every connection the cues are put into the server's sample cache, and
-// each cue is then one request to play a cached sample on the server's
-// default output as it is at that moment: no device is ever named, so a
-// change of output (headphones plugged in, a headset, a screen) takes
-// effect from the next cue on. The server plays the whole sample, so no
-// tail is lost; a newer cue ends the one still playing.
+// On every connection the player opens one playback stream on the server's
+// default output, and keeps it for all the cues: the server (and on
+// PipeWire the session manager) sets it up and links it once, so a cue is
+// only samples written into a stream that is already there, and is heard
+// as soon on a busy desktop as on an idle one. A cue is written whole, so
+// the server plays all of it and no tail is lost; a newer cue flushes what
+// is left of the one playing. No device is ever named, so the stream
+// follows the default output when it changes (headphones plugged in, a
+// headset, a screen). Between cues the stream is corked, so the output may
+// sleep as it would without the game.
 //
 // Everything that talks to the server runs on a sound thread of this
 // player, which waits on nothing but its own poll: play() only leaves the
@@ -48,8 +52,10 @@ public:
     static constexpr int kConnectTimeoutMs = 3000;
     static constexpr int kAnswerTimeoutMs = 3000;
 
-    // The name of a cue's sample in the server's cache.
-    static const char *sampleName(Cue cue);
+    // The stream's target latency, and how long after a cue's end the
+    // stream is corked.
+    static constexpr int kLatencyMs = 40;
+    static constexpr int kCorkAfterMs = 500;
 
 private:
     struct SoundThread;

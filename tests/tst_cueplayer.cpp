@@ -4,6 +4,7 @@
 // keep their rules, and the player starts its thread only when prepared.
 #include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 #include <QtEndian>
 #include <QtTest>
 
@@ -214,21 +215,39 @@ void TestCuePlayer::unreadableCueFilesGiveOneWarningAndSilence()
 {
     // No sound server: nothing here may reach one on the test machine.
     qputenv("PULSE_SERVER", "unix:/nonexistent/korubel-test-no-server");
+    // A good WAV file, but mono at 22050 Hz: the cues share one stream in
+    // the format of the first one read (the tick), so this one is refused.
+    static QByteArray otherFormat;
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    otherFormat = dir.filePath(QStringLiteral("mono.wav")).toLocal8Bit();
+    QFile mono(QString::fromLocal8Bit(otherFormat));
+    QVERIFY(mono.open(QIODevice::WriteOnly));
+    mono.write(wav(chunk("fmt ", fmtBody(1, 1, 22050, 16)) + chunk("data", QByteArray(400, '\x11'))));
+    mono.close();
     const auto files = [](Cue cue) {
-        return cue == Cue::Tick ? ":/sounds/ses.wav" : cue == Cue::Correct ? "/nonexistent/dogru.wav" : "/etc/hostname";
+        switch (cue) {
+        case Cue::Question: return "/etc/hostname";
+        case Cue::Tick: return ":/sounds/ses.wav";
+        case Cue::Correct: return "/nonexistent/dogru.wav";
+        case Cue::Wrong: return otherFormat.constData();
+        }
+        return "";
     };
-    // One warning names every file that cannot be read, when the player is
-    // prepared (a warning while it is made would go unmatched).
+    // One warning names every file that cannot be played, when the player
+    // is prepared (a warning while it is made would go unmatched).
     PulseCuePlayer player(files);
     QTest::ignoreMessage(QtWarningMsg,
-                         "No sound for /etc/hostname, /nonexistent/dogru.wav, /etc/hostname: not a 16-bit PCM WAV file");
+                         qPrintable(QStringLiteral("No sound for /etc/hostname, /nonexistent/dogru.wav, %1: "
+                                                   "not a 16-bit PCM WAV file in the cues' one format")
+                                        .arg(QString::fromLocal8Bit(otherFormat))));
     player.prepare();
     // Playing any cue, readable or not, warns no more and never fails.
     for (int n = 0; n < 20; ++n)
         player.play(Cue(n % 4));
     // With no cue at all to play, the same: one warning, and silence.
     PulseCuePlayer mute([](Cue) { return "/a"; });
-    QTest::ignoreMessage(QtWarningMsg, "No sound for /a, /a, /a, /a: not a 16-bit PCM WAV file");
+    QTest::ignoreMessage(QtWarningMsg, "No sound for /a, /a, /a, /a: not a 16-bit PCM WAV file in the cues' one format");
     mute.prepare();
     mute.play(Cue::Question);
     qunsetenv("PULSE_SERVER");
