@@ -67,6 +67,7 @@ struct PulseCuePlayer::SoundThread
     void playWaiting();
     void onAnswer();
     void corkWhenOver(int cueMs);
+    void cork(bool corked);
     void fail() { broken = true; arm(0); } // dropped from the timer, not from inside libpulse
 
     std::array<WavData, 4> cues; // empty where the file could not be read
@@ -86,7 +87,6 @@ struct PulseCuePlayer::SoundThread
     pa_context *context = nullptr;
     pa_stream *stream = nullptr;
     pa_time_event *corkEvent = nullptr; // corks the stream once the last cue is over
-    bool corked = true;
     bool broken = false;       // the connection failed; the timer drops it
     qint64 deadlineMs = 0;     // when Connecting or Opening is given up
     int failedTries = 0;       // tries in a row that did not get to Ready
@@ -264,7 +264,6 @@ void PulseCuePlayer::SoundThread::drop(const char *why)
     }
     state = State::Down;
     sent = answered = 0;
-    corked = true;
     if (!why)
         return; // shutting down
     // One line when the sound goes, none for each retry.
@@ -340,19 +339,16 @@ void PulseCuePlayer::SoundThread::playWaiting()
     pa_operation *flush = pa_stream_flush(stream, [](pa_stream *, int, void *self) {
         static_cast<SoundThread *>(self)->onAnswer();
     }, this);
-    if (!flush
-        || pa_stream_write(stream, wav.pcm.constData(), size_t(wav.pcm.size()), [](void *) {}, 0, PA_SEEK_RELATIVE) < 0) {
-        if (flush)
-            pa_operation_unref(flush);
+    if (!flush) {
         fail();
         return;
     }
     pa_operation_unref(flush);
-    if (corked) {
-        if (pa_operation *uncork = pa_stream_cork(stream, 0, nullptr, nullptr))
-            pa_operation_unref(uncork);
-        corked = false;
+    if (pa_stream_write(stream, wav.pcm.constData(), size_t(wav.pcm.size()), [](void *) {}, 0, PA_SEEK_RELATIVE) < 0) {
+        fail();
+        return;
     }
+    cork(false);
     if (answered == sent) {
         answerDueMs = CueSlot::nowMs() + kAnswerTimeoutMs;
         arm(kAnswerTimeoutMs);
@@ -382,12 +378,18 @@ void PulseCuePlayer::SoundThread::corkWhenOver(int cueMs)
         auto *thread = static_cast<SoundThread *>(self);
         thread->api->time_free(thread->corkEvent);
         thread->corkEvent = nullptr;
-        if (thread->stream && !thread->corked) {
-            if (pa_operation *cork = pa_stream_cork(thread->stream, 1, nullptr, nullptr))
-                pa_operation_unref(cork);
-            thread->corked = true;
-        }
+        thread->cork(true);
     }, this);
+}
+
+void PulseCuePlayer::SoundThread::cork(bool corked)
+{
+    // The client library knows whether the stream is corked (and answers -1
+    // for a stream that is not playing at all).
+    if (!stream || pa_stream_is_corked(stream) != !corked)
+        return;
+    if (pa_operation *request = pa_stream_cork(stream, corked, nullptr, nullptr))
+        pa_operation_unref(request);
 }
 
 PulseCuePlayer::PulseCuePlayer(CueFiles files)

@@ -1,10 +1,11 @@
 #include "quiz/wavdata.h"
 
 #include <QFile>
-#include <QResource>
 #include <QtEndian>
 
 #include <algorithm>
+
+#include "shell/embedded.h"
 
 bool decodeWav(const QByteArray &wav, WavData *out)
 {
@@ -41,9 +42,9 @@ bool decodeWav(const QByteArray &wav, WavData *out)
 
 QByteArray fileBytes(const char *path)
 {
-    const QResource embedded(QLatin1String{path});
-    if (embedded.isValid() && embedded.compressionAlgorithm() == QResource::NoCompression)
-        return QByteArray::fromRawData(reinterpret_cast<const char *>(embedded.data()), embedded.size());
+    const QByteArray embedded = embeddedBytes(QLatin1String{path});
+    if (!embedded.isEmpty())
+        return embedded;
     QFile file(QLatin1String{path});
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
