@@ -94,10 +94,11 @@ public:
         pa_threaded_mainloop_free(m_loop);
     }
 
-    // Puts the samples into the server's cache under the given name.
-    void upload(const char *name, const QByteArray &pcm)
+    // Puts the cue's samples into the server's cache under the given name.
+    void upload(const char *name, const WavData &cue)
     {
-        const pa_sample_spec format{PA_SAMPLE_S16LE, kRate, kChannels};
+        const QByteArray &pcm = cue.pcm;
+        const pa_sample_spec format{PA_SAMPLE_S16LE, uint32_t(cue.rate), uint8_t(cue.channels)};
         pa_threaded_mainloop_lock(m_loop);
         pa_stream *s = pa_stream_new(m_context, name, &format, nullptr);
         pa_stream_set_state_callback(s, [](pa_stream *, void *loop) {
@@ -217,11 +218,9 @@ int main(int argc, char **argv)
     WavData tick;
     if (!file.open(QIODevice::ReadOnly) || !decodeWav(file.readAll(), &tick))
         fail("cannot read the tick cue");
-    if (tick.rate != kRate || tick.channels != kChannels)
-        fail("the tick cue is not 44.1 kHz stereo");
 
     Listener listener;
-    listener.upload("korubel-latency-bench", tick.pcm);
+    listener.upload("korubel-latency-bench", tick);
 
     PulseCuePlayer player(cueResource);
     player.prepare();

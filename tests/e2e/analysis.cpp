@@ -135,12 +135,13 @@ double residualRatio(const Samples &x, size_t at, const Samples &ref, double gai
 
 struct Reference
 {
-    Samples samples; // left channel
+    Samples samples; // first channel
     double fileSeconds = 0;
     Burst span;      // the sounding part, found as in the recording
 };
 
-// A 16-bit PCM WAV with 'fmt ' and 'data' chunks, in the recording's format.
+// A 16-bit PCM WAV with 'fmt ' and 'data' chunks at the recording's rate;
+// the server plays it on both of the recording's channels.
 std::optional<Reference> loadReference(Cue cue, QString *why)
 {
     QFile file(QString::fromLatin1(cueResource(cue)));
@@ -153,18 +154,16 @@ std::optional<Reference> loadReference(Cue cue, QString *why)
         *why = QStringLiteral("%1 is not a 16-bit PCM WAV file").arg(file.fileName());
         return std::nullopt;
     }
-    if (wav.channels != channelCount || wav.rate != sampleRate) {
-        *why = QStringLiteral("%1: %2 Hz, %3 channels; the check records %4 Hz, %5 channels")
-                   .arg(file.fileName()).arg(wav.rate).arg(wav.channels)
-                   .arg(sampleRate).arg(channelCount);
+    if (wav.rate != sampleRate) {
+        *why = QStringLiteral("%1: %2 Hz; the check records %3 Hz").arg(file.fileName()).arg(wav.rate).arg(sampleRate);
         return std::nullopt;
     }
     Reference ref;
     const auto *pcm = reinterpret_cast<const qint16 *>(wav.pcm.constData());
-    const size_t frames = size_t(wav.pcm.size()) / (2 * channelCount);
+    const size_t frames = size_t(wav.pcm.size()) / size_t(wav.bytesPerFrame());
     ref.samples.resize(frames);
     for (size_t i = 0; i < frames; ++i)
-        ref.samples[i] = float(pcm[i * channelCount]) / 32768.0f;
+        ref.samples[i] = float(pcm[i * size_t(wav.channels)]) / 32768.0f;
     ref.fileSeconds = seconds(frames);
     const std::vector<Burst> spans = findBursts(ref.samples);
     if (spans.size() != 1) {
@@ -244,18 +243,32 @@ double clockOffset(const std::vector<Event> &events, const std::vector<Burst> &b
     return bestOffset;
 }
 
-// The recording's left channel (the cues are the same on both).
-Samples readRecording(const QString &path)
+struct Recording
+{
+    Samples left;
+    double rightOffLeft = 0; // RMS of right - left against RMS of left
+};
+
+// The recording's left channel, and how far the right one strays from it:
+// the cues must sound the same in both ears.
+Recording readRecording(const QString &path)
 {
     QFile raw(path);
     QByteArray bytes;
     if (raw.open(QIODevice::ReadOnly))
         bytes = raw.readAll();
-    Samples x(size_t(bytes.size()) / (2 * channelCount));
+    Recording r;
+    r.left.resize(size_t(bytes.size()) / (2 * channelCount));
     const auto *pcm = reinterpret_cast<const qint16 *>(bytes.constData());
-    for (size_t i = 0; i < x.size(); ++i)
-        x[i] = float(pcm[i * channelCount]) / 32768.0f;
-    return x;
+    double both = 0, apart = 0;
+    for (size_t i = 0; i < r.left.size(); ++i) {
+        const double left = pcm[i * channelCount], right = pcm[i * channelCount + 1];
+        r.left[i] = float(left / 32768.0);
+        both += left * left;
+        apart += (right - left) * (right - left);
+    }
+    r.rightOffLeft = both > 0 ? std::sqrt(apart / both) : 0;
+    return r;
 }
 
 } // namespace
@@ -263,7 +276,7 @@ Samples readRecording(const QString &path)
 int checkSilence(const QString &recordingPath)
 {
     Tally tally;
-    const Samples x = readRecording(recordingPath);
+    const Samples x = readRecording(recordingPath).left;
     const std::vector<Burst> bursts = findBursts(x);
     tally.check(x.size() >= size_t(sampleRate), QStringLiteral("at least a second recorded"), sec(seconds(x.size())));
     QStringList onsets;
@@ -311,12 +324,15 @@ int analyseRecording(const QString &recordingPath, const QString &logPath)
     if (!logComplete)
         return finish();
 
-    const Samples x = readRecording(recordingPath);
+    const Recording recording = readRecording(recordingPath);
+    const Samples &x = recording.left;
     const std::vector<Burst> bursts = findBursts(x);
     std::printf("recording: %s, %zu sounds\n", qPrintable(sec(seconds(x.size()))), bursts.size());
     tally.check(!bursts.empty(), QStringLiteral("anything was heard"), QStringLiteral("%1 sounds").arg(bursts.size()));
     if (bursts.empty())
         return finish();
+    tally.check(recording.rightOffLeft <= nothingUnder, QStringLiteral("the same sound in both channels"),
+                QStringLiteral("right - left at %1 of left").arg(recording.rightOffLeft, 0, 'f', 3));
 
     const double offset = clockOffset(events, bursts);
     std::printf("driver clock + %s = recording time\n", qPrintable(sec(offset)));
