@@ -31,6 +31,7 @@ constexpr double mergeGap = 0.025;
 // Tolerances. Durations are held tight: the recording is exact, and a cue
 // that loses its last 100 ms must not pass as "about the right length".
 constexpr double onTime = 0.050;       // onset against play() time + latency
+constexpr double fitWindow = 0.040;    // a play() call lined up with a sound
 constexpr double fullLength = 0.020;   // a cue's span against its file's span
 constexpr double tickSpacing = 0.080;  // countdown steps against 1.000 s
 constexpr double takeOver = 0.035;     // where a cutting cue starts and ends
@@ -207,40 +208,72 @@ private:
 QString ms(double s) { return QStringLiteral("%1 ms").arg(s * 1000.0, 0, 'f', 1); }
 QString sec(double s) { return QStringLiteral("%1 s").arg(s, 0, 'f', 3); }
 
-// The shift from the driver's clock to the recording's: the one that lines
-// up the most play() calls with a sound's onset (output latency plus the
-// recorder's head start).
-double clockOffset(const std::vector<Event> &events, const std::vector<Burst> &bursts)
+// Where each event of the driver's log falls in the recording. The
+// recording's clock can fall behind the driver's: PipeWire's null sink,
+// timed by a timer, now and then skips a cycle of its graph, and the
+// recording then lacks those milliseconds (tens of them in a few seconds on
+// a busy machine). So each event is placed by the driver's time since the
+// last play() call before it that lined up with a sound (a sound's onset
+// within fitWindow of where the call falls), and a late cue shows up against
+// the cue before it, not against a clock the recording has drifted from.
+// The first call is placed by the pairing of a call with a sound that lines
+// up the most calls so, the closest if several line up as many; events
+// before it are placed backwards the same way.
+std::vector<double> placeEvents(const std::vector<Event> &events, const std::vector<Burst> &bursts)
 {
-    double bestOffset = 0;
-    int bestCount = -1;
-    double bestError = 0;
-    for (const Event &anchor : events) {
-        if (anchor.isMark)
+    const auto onsetNear = [&](double t) -> std::optional<double> {
+        std::optional<double> best;
+        for (const Burst &b : bursts)
+            if (std::fabs(b.onset - t) <= fitWindow && (!best || std::fabs(b.onset - t) < std::fabs(*best - t)))
+                best = b.onset;
+        return best;
+    };
+    struct Placement
+    {
+        std::vector<double> at;
+        int lined = 0;
+        double error = 0;
+    };
+    const auto place = [&](size_t anchor, double onset) {
+        Placement p;
+        p.at.resize(events.size());
+        const auto walk = [&](size_t i, double &lastT, double &lastAt) {
+            p.at[i] = lastAt + (events[i].t - lastT);
+            if (events[i].isMark)
+                return;
+            if (const auto heard = onsetNear(p.at[i])) {
+                ++p.lined;
+                p.error += std::fabs(*heard - p.at[i]);
+                lastT = events[i].t;
+                lastAt = *heard;
+            }
+        };
+        double lastT = events[anchor].t, lastAt = onset;
+        for (size_t i = anchor; i < events.size(); ++i)
+            walk(i, lastT, lastAt);
+        lastT = events[anchor].t;
+        lastAt = onset;
+        for (size_t i = anchor; i-- > 0;)
+            walk(i, lastT, lastAt);
+        return p;
+    };
+    Placement best;
+    best.lined = -1;
+    for (size_t a = 0; a < events.size(); ++a) {
+        if (events[a].isMark)
             continue;
         for (const Burst &b : bursts) {
-            const double offset = b.onset - anchor.t;
-            int count = 0;
-            double error = 0;
-            for (const Event &e : events) {
-                if (e.isMark)
-                    continue;
-                double nearest = 1e9;
-                for (const Burst &c : bursts)
-                    nearest = std::min(nearest, std::fabs(c.onset - (e.t + offset)));
-                if (nearest <= 0.010) {
-                    ++count;
-                    error += nearest;
-                }
-            }
-            if (count > bestCount || (count == bestCount && error < bestError)) {
-                bestOffset = offset;
-                bestCount = count;
-                bestError = error;
-            }
+            Placement p = place(a, b.onset);
+            if (p.lined > best.lined || (p.lined == best.lined && p.error < best.error))
+                best = std::move(p);
         }
     }
-    return bestOffset;
+    if (best.lined < 0) { // no play() call at all
+        best.at.clear();
+        for (const Event &e : events)
+            best.at.push_back(e.t);
+    }
+    return best.at;
 }
 
 struct Recording
@@ -334,9 +367,10 @@ int analyseRecording(const QString &recordingPath, const QString &logPath)
     tally.check(recording.rightOffLeft <= nothingUnder, QStringLiteral("the same sound in both channels"),
                 QStringLiteral("right - left at %1 of left").arg(recording.rightOffLeft, 0, 'f', 3));
 
-    const double offset = clockOffset(events, bursts);
-    std::printf("driver clock + %s = recording time\n", qPrintable(sec(offset)));
-    const double lastMark = events.back().t + offset;
+    const std::vector<double> at = placeEvents(events, bursts);
+    std::printf("recording time = driver clock + %s at the first event, + %s at the last\n",
+                qPrintable(sec(at.front() - events.front().t)), qPrintable(sec(at.back() - events.back().t)));
+    const double lastMark = at.back();
     tally.check(seconds(x.size()) >= lastMark, QStringLiteral("recording covers every scenario"),
                 QStringLiteral("%1 recorded, last scenario ends at %2").arg(sec(seconds(x.size())), sec(lastMark)));
 
@@ -368,8 +402,8 @@ int analyseRecording(const QString &recordingPath, const QString &logPath)
         std::vector<std::pair<double, Cue>> plays; // expected onsets
         for (size_t k = i + 1; k < next; ++k)
             if (const auto cue = cueNamed(events[k].name))
-                plays.push_back({events[k].t + offset, *cue});
-        const double from = events[i].t + offset - 0.050, to = events[next].t + offset - 0.050;
+                plays.push_back({at[k], *cue});
+        const double from = at[i] - 0.050, to = at[next] - 0.050;
         std::vector<Burst> heard;
         for (const Burst &b : bursts)
             if (b.onset >= from && b.onset < to)
@@ -472,7 +506,7 @@ int analyseRecording(const QString &recordingPath, const QString &logPath)
     }
 
     // Nothing may sound before the first scenario.
-    const double firstMark = events.front().t + offset - 0.050;
+    const double firstMark = at.front() - 0.050;
     const auto early = std::count_if(bursts.begin(), bursts.end(), [&](const Burst &b) { return b.onset < firstMark; });
     std::printf("\n");
     tally.check(early == 0, QStringLiteral("silence before the first cue"), QStringLiteral("%1 sounds").arg(early));
