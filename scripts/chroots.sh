@@ -98,6 +98,6 @@ in_chroot_tree() {
         mount -t tmpfs -o mode=1777 tmpfs "$tree/tmp"
         exec chroot "$tree" /usr/bin/env -i HOME=/root LANG=C.UTF-8 \
             PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
-            CI="${CI:-}" KORUBEL_PIPEWIRE_OUTAGES="${KORUBEL_PIPEWIRE_OUTAGES:-}" "$@"
+            CI="${CI:-}" "$@"
     ' sh "$tree" "$@"
 }
