@@ -66,12 +66,6 @@ bool registerBundledFonts(FontGroup group)
     return ok;
 }
 
-bool registerBundledFonts()
-{
-    const bool start = registerBundledFonts(FontGroup::Start);
-    return registerBundledFonts(FontGroup::GamePanel) && start;
-}
-
 namespace {
 
 // Rendering as Debian's default configuration has it: grey antialiasing,

@@ -31,10 +31,8 @@ QFont designFont(Face face, qreal points, bool bold = false);
 // the start reads none of those fonts' pages of the executable.
 enum class FontGroup { Start, GamePanel };
 
-// Registers a group (once) and returns false if any of its fonts is missing;
-// without a group, both.
+// Registers a group (once) and returns false if any of its fonts is missing.
 bool registerBundledFonts(FontGroup group);
-bool registerBundledFonts();
 
 // Gives the font configuration library (fontconfig, beneath Qt's font
 // database on Linux) a configuration of the program's own that knows no

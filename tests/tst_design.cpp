@@ -122,7 +122,8 @@ private:
 void TestDesign::initTestCase()
 {
     prepareApplication(*qApp);
-    QVERIFY(registerBundledFonts());
+    QVERIFY(registerBundledFonts(FontGroup::Start));
+    QVERIFY(registerBundledFonts(FontGroup::GamePanel));
 }
 
 void TestDesign::init()
