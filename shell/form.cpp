@@ -1,6 +1,34 @@
 #include "shell/form.h"
 
+#include <QEvent>
+
 #include "shell/designfonts.h"
+
+namespace {
+
+// A form has one size. Where a title bar offers to maximise whatever the
+// window asks (the one Qt draws itself on GNOME with Wayland alone), the
+// maximised state is handed back at once: the window goes back to where it
+// was instead of jumping to the corner of the screen at its own size.
+class FixedSizeKeeper : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        constexpr Qt::WindowStates enlarged = Qt::WindowMaximized | Qt::WindowFullScreen;
+        if (event->type() == QEvent::WindowStateChange) {
+            auto *form = static_cast<QWidget *>(watched);
+            if (form->windowState() & enlarged)
+                form->setWindowState(form->windowState() & ~enlarged);
+        }
+        return false;
+    }
+};
+
+} // namespace
 
 void setUpForm(QWidget *form, const char *name, const QString &title, QSize size, const QColor &backColor)
 {
@@ -8,6 +36,7 @@ void setUpForm(QWidget *form, const char *name, const QString &title, QSize size
     form->setObjectName(QLatin1String(name));
     form->setWindowTitle(title);
     form->setFixedSize(size);
+    form->installEventFilter(new FixedSizeKeeper(form));
     form->setFont(designFont(Face::SansSerif, 8.25));
     QPalette pal = form->palette();
     pal.setColor(QPalette::Window, backColor);

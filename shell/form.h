@@ -5,7 +5,8 @@
 #include <QString>
 #include <QWidget>
 
-// A form of the game: a window with a title bar and a close box only.
+// A form of the game: a window with a title bar and a close box only, of one
+// size, never maximised.
 inline constexpr Qt::WindowFlags kFormFlags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                                               | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
 

@@ -42,6 +42,20 @@ FrmAbout::FrmAbout()
     connect(Label1, &Label::clicked, this, &FrmAbout::Label1_Click);
 }
 
+void FrmAbout::setVisible(bool visible)
+{
+    // Some window managers (mutter) leave a window they unmap at the
+    // corner of its frame, and report that as its place: shown again there,
+    // it would creep up by a title bar at every reopening. Whatever moves a
+    // hidden window is the window manager, never the user, so the place the
+    // window had when it was hidden is put back before it shows.
+    if (!visible && isVisible())
+        m_placeWhenHidden = geometry().topLeft();
+    else if (visible && !isVisible() && m_placeWhenHidden)
+        setGeometry(QRect(*m_placeWhenHidden, size()));
+    QWidget::setVisible(visible);
+}
+
 void FrmAbout::Label1_Click()
 {
     // Hidden, not destroyed: the next opening shows it where it was.

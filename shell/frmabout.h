@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QPoint>
 #include <QWidget>
+#include <optional>
 
 #include "shell/controls.h"
 
@@ -15,8 +17,14 @@ public:
 
     static const QString rulesText;
 
+    // Showing again after a hide puts the window back where it was when it
+    // was hidden.
+    void setVisible(bool visible) override;
+
 private:
     void Label1_Click();
+
+    std::optional<QPoint> m_placeWhenHidden;
 
     Label *lblTitle, *lblVersion, *lblDescription, *lblDisclaimer, *Label1;
     Line *Line1_0, *Line1_1;

@@ -70,7 +70,11 @@ void Form1::openAbout()
         frmAbout->setGeometry(156, 129, 607, 417);
     }
     frmAbout->show();
+    // In front of the game also when it was open behind it. On X raising
+    // is enough; a Wayland compositor stacks windows itself and brings one
+    // to the front only when asked to activate it.
     frmAbout->raise();
+    frmAbout->activateWindow();
 }
 
 void Form1::hknd_Click()

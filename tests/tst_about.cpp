@@ -22,6 +22,7 @@ private Q_SLOTS:
     void showsTheRulesAsDesigned();
     void kapatHidesAndTheNextOpeningIsWhereItWas();
     void closeBoxDestroysAndTheNextOpeningIsAtTheFixedPlace();
+    void neitherWindowStaysMaximised();
     void openingDuringAQuestionDoesNotStopTheCountdown();
     void enterAndEscapeDoNothingInIt();
 
@@ -125,10 +126,24 @@ void TestAbout::kapatHidesAndTheNextOpeningIsWhereItWas()
     Q_EMIT named::label(about, "Label1")->clicked();
     QVERIFY(about);
     QVERIFY(!about->isVisible());
+    // mutter reports a window it has unmapped at its frame's corner, a
+    // title bar higher; showing it there would creep up at every opening.
+    about->setGeometry(moved.translated(0, -37));
     Q_EMIT named::label(m_form, "Label8")->clicked();
     QCOMPARE(m_form->about(), about.data());
     QVERIFY(about->isVisible());
     QCOMPARE(about->geometry(), moved);
+}
+
+void TestAbout::neitherWindowStaysMaximised()
+{
+    named::button(m_form, "hknd")->click();
+    for (QWidget *form : {static_cast<QWidget *>(m_form), static_cast<QWidget *>(m_form->about())}) {
+        form->setWindowState(Qt::WindowMaximized);
+        QCOMPARE(form->windowState(), Qt::WindowNoState);
+        form->setWindowState(Qt::WindowFullScreen);
+        QCOMPARE(form->windowState(), Qt::WindowNoState);
+    }
 }
 
 void TestAbout::closeBoxDestroysAndTheNextOpeningIsAtTheFixedPlace()

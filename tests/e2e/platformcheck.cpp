@@ -1,6 +1,6 @@
 // korubel-platformcheck: the game's window with the real clock, on the
 // window system the program itself chooses from this environment (for the
-// end-to-end check run-wayland-check, where no input tool reaches a Wayland
+// end-to-end check run-desktop-check, where no input tool reaches a Wayland
 // window). It enters game mode, asks one question, opens the how-to-play
 // window from the game panel while the countdown runs, and prints one line
 // per event as it happens:
@@ -13,8 +13,17 @@
 //   done                      half a second after "00"
 //
 // Sound is not played: the cues go to a recorder.
+//
+// With --commands it enters game mode and then does what each line of its
+// standard input says, for checks that ask the compositor what it did:
+//
+//   open     presses "Program Hakkında"       prints "about shown" once it is on screen
+//   hide     clicks "Kapat"                   prints "about hidden"
+//   focus    gives "Program Hakkında" the keyboard focus, so a key pressed
+//            on the desktop opens the window   prints "focused"
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QSocketNotifier>
 #include <QTest>
 #include <QTimer>
 #include <cstdio>
@@ -41,6 +50,37 @@ void reportWarnings(QtMsgType type, const QMessageLogContext &context, const QSt
         say(QStringLiteral("qt-warning %1: %2").arg(QLatin1String(context.category), message));
 }
 
+// The --commands mode: one command a line on standard input, until it ends.
+int runCommands(QApplication &app, Form1 &window)
+{
+    named::button(&window, "oyn")->click();
+    QSocketNotifier input(0, QSocketNotifier::Read);
+    QObject::connect(&input, &QSocketNotifier::activated, &app, [&] {
+        char line[64];
+        if (!std::fgets(line, sizeof line, stdin)) {
+            app.quit();
+            return;
+        }
+        const QByteArray command = QByteArray(line).trimmed();
+        if (command == "open") {
+            named::button(&window, "hknd")->click();
+            if (QTest::qWaitForWindowExposed(window.about(), 5000))
+                say(QStringLiteral("about shown"));
+            else
+                say(QStringLiteral("the how-to-play window was not shown"));
+        } else if (command == "hide") {
+            Q_EMIT named::label(window.about(), "Label1")->clicked();
+            say(window.about()->isVisible() ? QStringLiteral("still shown") : QStringLiteral("about hidden"));
+        } else if (command == "focus") {
+            named::button(&window, "hknd")->setFocus();
+            say(QStringLiteral("focused"));
+        } else {
+            say(QStringLiteral("unknown command ") + QString::fromLatin1(command));
+        }
+    });
+    return app.exec();
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -64,6 +104,8 @@ int main(int argc, char **argv)
         return 1;
     }
     say(QStringLiteral("shown"));
+    if (app.arguments().contains(QStringLiteral("--commands")))
+        return runCommands(app, window);
 
     named::button(&window, "oyn")->click();
     QElapsedTimer sinceStart;
