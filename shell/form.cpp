@@ -6,10 +6,11 @@
 
 namespace {
 
-// A form has one size. Where a title bar offers to maximise whatever the
-// window asks (the one Qt draws itself on GNOME with Wayland alone), the
-// maximised state is handed back at once: the window goes back to where it
-// was instead of jumping to the corner of the screen at its own size.
+// A form has one size. Where the desktop offers to maximise it or make it
+// full screen whatever the window asks (the title bar Qt 6.4 draws itself on
+// GNOME with Wayland alone; KWin 6's window menu), that state is handed back
+// at once: the window goes back to where it was instead of jumping to the
+// corner of the screen at its own size.
 class FixedSizeKeeper : public QObject
 {
 public:
