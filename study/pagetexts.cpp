@@ -9,8 +9,8 @@ namespace study {
 const PageTexts kPageTexts[10] = {
     { // page 1
         "Padişah bir gün şehri gezerken zeki bir çocukla karşılaşmış. Ona "
-        "sormuş: \"Sana bir altın mı vereyim, yoksa bir hafta boyunca her gün bir "
-        "öncekinin iki katını mı?\" Çocuk saymış: \"İki katını isterim padişahım! "
+        "demiş: \"Sana bir altın mı vereyim, yoksa bir hafta boyunca her gün bir "
+        "öncekinin iki katını mı?\" Çocuk saymış: \"İki katını isterim, padişahım! "
         "Bir, iki, dört, sekiz, on altı, otuz iki, altmış dört... Hepsi yüz "
         "yirmi yedi altın eder!\" Padişah gülüp ona bir kese altın vermiş.",
         "Bir kilo bal; arıların milyonlarca çiçeği ziyaret etmesiyle yapılır ve "
@@ -26,7 +26,7 @@ const PageTexts kPageTexts[10] = {
         "Dağ tepesinde bir dağ olmazsan, yamaçta bir ağaç ol. Ağaç olamazsan, "
         "yol kenarında bir çiçek ol. Çiçek olamazsan, o çiçeğe su taşıyan bir "
         "damla ol. Yol olamazsan bir patika ol, güneş olamazsan yıldız ol. "
-        "Herkes kaptan olamaz, gemide tayfaya da iş düşer, dümene de. Büyük ya "
+        "Herkes kaptan olamaz, gemide tayfaya da iş düşer, aşçıya da. Büyük ya "
         "da küçük olman önemli değil; önemli olan, ne olursan ol, onun en iyisi "
         "olmaktır.",
     },
@@ -44,9 +44,9 @@ const PageTexts kPageTexts[10] = {
         "şey öğrenir; başardıkça sevinir. ***",
     },
     { // page 4
-        "Öğretmen sınıfa sorar: \"Çocuklar, bir elimde beş elma, öbür elimde ise "
+        "Öğretmen sınıfa sorar: \"Çocuklar, bir elimde beş elma, öbür elimde de "
         "altı elma olsa ne olur?\" Herkes düşünürken en arkadaki Temel hemen "
-        "parmağını kaldırır: \"Çok kolay öğretmenim! Kocaman elleriniz olur!\"",
+        "parmağını kaldırır: \"Çok kolay, öğretmenim! Kocaman elleriniz olur!\"",
         "Bir bal arısı, çiçeklerin yerini öbür arılara dans ederek anlatır. *** "
         "Mavi balina, dünyada yaşamış bilinen en büyük hayvandır. *** Penguenler "
         "uçamaz ama suyun altında uçar gibi hızlı yüzer. *** Yunuslar uyurken "
@@ -55,8 +55,8 @@ const PageTexts kPageTexts[10] = {
     },
     { // page 5
         "Kadı Temel'e sormuş: \"Komşunun ağacından elma koparmışsın, doğru mu?\" "
-        "Temel: \"Yok kadı efendi! Elma düşüyordu, ben yere değmesin diye "
-        "tuttum!\" Kadı gülüp ona bir elma daha vermiş.",
+        "Temel: \"Yok, kadı efendi! Elma düşüyordu, yere değmesin diye "
+        "tuttum!\" Kadı gülmüş, elmayı sahibine verdirmiş.",
         "Bir karınca ağırlığının kat kat fazlasını taşıyabilir; bazıları kendi "
         "ağırlığının onlarca katını kaldırır. *** Örümcekler böcek değildir; "
         "böceklerin altı, örümceklerin ise sekiz bacağı vardır. *** Güneş'in "
@@ -79,13 +79,13 @@ const PageTexts kPageTexts[10] = {
         "Adamın biri Bayburt'a gitmiş. Yolda yaşlı bir amcaya sormuş: \"Amca, "
         "buradan kaleye kaç dakikada varırım?\" Amca cevap vermemiş. Adam omuz "
         "silkip yürümeye başlamış. Birkaç adım sonra amca seslenmiş: \"On beş "
-        "dakika!\" \"Amca, neden baştan söylemedin?\" \"Nasıl yürüdüğünü görmeden "
-        "nasıl bileyim evladım?\"",
+        "dakika!\" \"Amca, niye baştan söylemedin?\" \"Nasıl yürüdüğünü görmeden "
+        "nasıl bileyim, evladım?\"",
         "Eğer çok şiddetli hapşırırsak ağzımızdan ve burnumuzdan çıkan "
-        "damlacıklar birkaç metre uzağa uçabilir; bu yüzden hapşırırken ağzımızı "
-        "dirseğimizle kapatmalıyız. *** Çoğu insanın hapşırırken gözleri "
+        "damlacıklar birkaç metre uçabilir; bunun için hapşırırken ağzımızı "
+        "ve burnumuzu dirseğimizle örtmeliyiz. *** Çoğumuzun hapşırırken gözleri "
         "kendiliğinden kapanır. *** En küçük kemiğimiz kulağımızın içindedir. "
-        "*** Parmak izleri her insanda farklıdır, tek yumurta ikizlerinde bile.",
+        "*** Parmak izleri herkeste farklıdır, tek yumurta ikizlerinde bile.",
     },
     { // page 8
         "Televizyona çok meraklı bir çocuğun annesi bir gün ona sormuş: \"Oğlum, "
@@ -100,8 +100,8 @@ const PageTexts kPageTexts[10] = {
     { // page 9
         "Adam yolda arkadaşına rastlar. Bir de bakar ki arkadaşının bir ayağında "
         "kırmızı, öbür ayağında mavi çorap var. \"Çorapların birbirini hiç "
-        "tutmuyor\" der. Arkadaşı şaşırır: \"Evet, ne kadar tuhaf! Evde de tıpkı "
-        "bunun gibi bir çift daha var!\"",
+        "tutmuyor!\" der. Arkadaşı şaşırır: \"Evet, çok tuhaf! Evde de tıpkı "
+        "bunun gibi bir çift daha duruyor!\"",
         "Boğalar renk körüdür. Onları kızdıran pelerinin rengi değil, "
         "sallanmasıdır. *** Kediler günün çoğunu uyuyarak geçirir. *** Deve "
         "hörgücünde su değil yağ depolar. *** Birçok yarasa karanlıkta yolunu "
