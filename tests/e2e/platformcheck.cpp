@@ -50,10 +50,10 @@ void reportWarnings(QtMsgType type, const QMessageLogContext &context, const QSt
         say(QStringLiteral("qt-warning %1: %2").arg(QLatin1String(context.category), message));
 }
 
-// The --commands mode: one command a line on standard input, until it ends.
+// The --commands mode, in game mode: one command a line on standard input,
+// until it ends.
 int runCommands(QApplication &app, Form1 &window)
 {
-    named::button(&window, "oyn")->click();
     QSocketNotifier input(0, QSocketNotifier::Read);
     QObject::connect(&input, &QSocketNotifier::activated, &app, [&] {
         char line[64];
@@ -98,10 +98,9 @@ int main(int argc, char **argv)
         return 1;
     }
     say(QStringLiteral("shown"));
+    named::button(&window, "oyn")->click();
     if (app.arguments().contains(QStringLiteral("--commands")))
         return runCommands(app, window);
-
-    named::button(&window, "oyn")->click();
     QElapsedTimer sinceStart;
     QObject::connect(named::label(&window, "t"), &Label::changed, &app, [&] {
         const QString value = named::label(&window, "t")->caption();
