@@ -3,6 +3,7 @@
 #include "quiz/messageboxprompt.h"
 #include "quiz/pulsecueplayer.h"
 #include "quiz/wavdata.h"
+#include "shell/accessibility.h"
 #include "shell/designfonts.h"
 #include "shell/form1.h"
 #include "shell/mixingrandom.h"
@@ -12,6 +13,7 @@
 int main(int argc, char *argv[])
 {
     chooseWindowSystem(); // X where the desktop offers it, see windowsystem.h
+    prepareAccessibility();
     QApplication app(argc, argv);
     // On X11 this is also the window's class, which the desktop entry's
     // StartupWMClass names so docks match the window to its menu entry.

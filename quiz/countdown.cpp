@@ -47,6 +47,7 @@ void Form1::t_Change()
         if (m_unloaded)
             return; // the game-over box has closed the window: the game is over
         puan->setCaption(addToNumberText(puan->caption(), -10));
+        tellScreenReaders(Told::Timeout);
         s->setFocus();
     }
 }
@@ -67,8 +68,10 @@ void Form1::d_Change()
             pn->setCaption(QStringLiteral("%1 Puan").arg(*points));
         }
     }
-    if (graded())
+    if (graded()) {
         Timer5->setEnabled(true);
+        tellScreenReaders(Told::Correct);
+    }
 }
 
 // Leaving the game or closing the window: no stage and no flash may tick on.

@@ -1,6 +1,47 @@
-// The flash after a correct answer, the two counters' cues and game over.
+// The flash after a correct answer, the two counters' cues, game over, and
+// what a screen reader is told of a turn.
 #include "shell/colours.h"
 #include "shell/form1.h"
+
+namespace {
+
+const QString startRole = QStringLiteral("Yeni soru sorar");
+
+QString sentences(const QStringList &parts)
+{
+    QStringList said;
+    for (const QString &part : parts)
+        if (!part.isEmpty())
+            said << part;
+    return said.join(QStringLiteral(". "));
+}
+
+} // namespace
+
+// Orca says nothing of a label's change; it speaks what the focus reaches.
+// The question and a correct answer's result come while the focus stays in
+// the answer field, so the notice tells them. After a timeout the focus
+// moves to "Başlat", which then is described by the result until the next
+// question.
+void Form1::tellScreenReaders(Told what)
+{
+    switch (what) {
+    case Told::Question:
+        s->setAccessibleDescription(startRole);
+        notice->tell(a->caption());
+        break;
+    case Told::Correct:
+        notice->tell(sentences({d->caption(), pn->caption()}));
+        break;
+    case Told::Timeout:
+        s->setAccessibleDescription(sentences({d->caption(), a->caption() + QStringLiteral(" = ") + b->caption(),
+                                               pn->caption()}));
+        break;
+    case Told::NoTurn:
+        s->setAccessibleDescription(startRole);
+        break;
+    }
+}
 
 void Form1::Timer5_Timer()
 {

@@ -40,6 +40,7 @@ void Form1::s_Click()
     // A flash may have left the text white: a following "Yanlış Cevap"
     // would be unreadable on light green.
     d->setForeColor(colour::red);
+    tellScreenReaders(Told::Question);
 }
 
 // The question index in c picks the question and its answer.

@@ -121,16 +121,24 @@ void Form1::buildGamePanel()
                       colour::red, colour::lightYellow, centre);
     t = Label::create(panel, "t", {424, 48, 49, 41}, QString(), sans24, colour::red, colour::lightYellow, Qt::AlignLeft);
     // The counters' captions are fixed; no handler needs them.
-    Label::create(panel, "Label2", {352, 152, 121, 33}, QStringLiteral("Doğru"), comic14,
-                  colour::darkGreen, colour::lightYellow, centre);
+    Label *const correctHeading = Label::create(panel, "Label2", {352, 152, 121, 33}, QStringLiteral("Doğru"), comic14,
+                                                colour::darkGreen, colour::lightYellow, centre);
     dgr = Label::create(panel, "dgr", {352, 192, 121, 33}, QStringLiteral("0"), terminal, colour::red, colour::lightGreen, centre);
-    Label::create(panel, "Label4", {352, 216, 121, 33}, QStringLiteral("Yanlış"), comic14,
-                  colour::darkRed, colour::lightYellow, centre);
+    Label *const wrongHeading = Label::create(panel, "Label4", {352, 216, 121, 33}, QStringLiteral("Yanlış"), comic14,
+                                              colour::darkRed, colour::lightYellow, centre);
     // ynl is taller than the other counters; Label5 is drawn over its lower part.
     ynl = Label::create(panel, "ynl", {352, 256, 121, 41}, QStringLiteral("0"), terminal, colour::red, colour::lightGreen, centre);
-    Label::create(panel, "Label5", {352, 280, 121, 33}, QStringLiteral("Puanınız"), comic14,
-                  colour::blue, colour::lightYellow, centre);
+    Label *const scoreHeading = Label::create(panel, "Label5", {352, 280, 121, 33}, QStringLiteral("Puanınız"), comic14,
+                                              colour::blue, colour::lightYellow, centre);
     puan = Label::create(panel, "puan", {352, 320, 121, 33}, QStringLiteral("0"), terminal, colour::red, colour::lightGreen, centre);
+    // A screen reader reads the panel's description when the panel takes
+    // the focus: the counters and the score, each after its heading.
+    fr->setSummary([=] {
+        QStringList said;
+        for (const auto &[heading, figure] : {std::pair(correctHeading, dgr), {wrongHeading, ynl}, {scoreHeading, puan}})
+            said << heading->caption() + QLatin1Char(' ') + figure->caption();
+        return said.join(QStringLiteral(". "));
+    });
 
     c = makeHiddenField(panel, "c", {408, 8, 41, 19});
     l = makeHiddenField(panel, "l", {408, 24, 33, 19});
@@ -149,6 +157,7 @@ void Form1::buildGamePanel()
     Text1->setPalette(entry);
 
     s = makeButton(panel, "s", {280, 48, 137, 41}, QStringLiteral("Başlat"), comic14);
+    notice = new Notice(panel);
 
     // The keypad in telephone order, with a wide "0" below.
     for (int digit = 0; digit <= 9; ++digit) {
@@ -177,15 +186,18 @@ void Form1::describeForScreenReaders()
     const struct { QWidget *control; const char *role; } roles[] = {
         {a, "Soru"}, {Label3, "Eşittir"}, {b, "Cevap"}, {t, "Kalan süre"}, {d, "Sonuç"},
         {pn, "Bu sorunun puanı"}, {dgr, "Doğru cevap sayısı"}, {ynl, "Yanlış cevap sayısı"},
-        {puan, "Toplam puan"}, {Text1, "Cevabınızı yazın"}, {s, "Yeni soru sorar"},
+        {puan, "Toplam puan"}, {Text1, "Cevabınızı yazın"},
         {Label8, "Nasıl oynanır penceresini açar"}, {Label6, "Fıkra"}, {Label7, "Bilgiler ve sözler"},
         {g, "Önceki sayfa"}, {i, "Sonraki sayfa"}, {p1, "Başlangıç resmi: ormanda bir dere"},
-        {fr, "Oyun alanı"}, {Label1, "Oyunun adı"},
+        {Label1, "Oyunun adı"},
     };
     for (const auto &row : roles)
         row.control->setAccessibleDescription(QString::fromUtf8(row.role));
     for (Button *key : digitKeys)
         key->setAccessibleDescription(QStringLiteral("Rakam tuşu"));
+    // The panel shows no text of its own; its description is its summary.
+    fr->setAccessibleName(QStringLiteral("Oyun alanı"));
+    tellScreenReaders(Told::NoTurn);
 }
 
 void Form1::chainTabOrder()
@@ -261,6 +273,7 @@ void Form1::makeList(QListView *&list, const char *name, int table, QRect rect, 
         pal.setColor(QPalette::Base, *back);
     list->setPalette(pal);
     list->setAccessibleDescription(role);
+    tellCurrentItemOnFocus(list);
     list->hide();
     // Among the window's children, the order a screen reader walks, the
     // lists lie before the page buttons, as when they were made with it.

@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <array>
 
+#include "shell/accessibility.h"
 #include "shell/controls.h"
 #include "shell/frmabout.h"
 #include "shell/platform.h"
@@ -88,6 +89,8 @@ private:
     void dgr_Change();
     void ynl_Change();
     int drawQuestionIndex();
+    enum class Told { Question, Correct, Timeout, NoTurn };
+    void tellScreenReaders(Told what);
 
     // Study (study/wholetable.cpp, memorise.cpp).
     void tm_Click();
@@ -125,6 +128,7 @@ private:
     // Game panel.
     Label *d, *pn, *Label8, *a, *Label3, *b, *t;
     TextField *c, *l, *Text1;
+    Notice *notice; // for screen readers only, see tellScreenReaders()
     Button *s;
     std::array<Button *, 10> digitKeys; // a0..a9
     Label *dgr, *ynl, *puan; // Label2, Label4 and Label5 are captions only

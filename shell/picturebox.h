@@ -2,6 +2,7 @@
 
 #include <QFrame>
 #include <QImage>
+#include <functional>
 
 // A box with a single sunken border. Its controls live in inner(), whose
 // origin is the inside of the border, and its picture is drawn unscaled from
@@ -15,6 +16,10 @@ public:
     void setPicture(const QImage &picture);
     const QImage &picture() const { return m_picture; }
     void setBackColor(const QColor &colour);
+    // What a screen reader reads as the box's description, made when it
+    // asks, so that it tells what the box's controls show now.
+    void setSummary(std::function<QString()> summary) { m_summary = std::move(summary); }
+    QString summary() const { return m_summary ? m_summary() : QString(); }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -22,4 +27,5 @@ protected:
 private:
     QWidget *m_inner;
     QImage m_picture;
+    std::function<QString()> m_summary;
 };

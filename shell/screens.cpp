@@ -57,6 +57,7 @@ void Form1::kpt_Click()
     puan->setCaption(QStringLiteral("0"));
     d->setCaption(QString());
     pn->setCaption(QString());
+    tellScreenReaders(Told::NoTurn);
     p1->show();
 }
 
