@@ -26,7 +26,7 @@
 #include "shell/designfonts.h"
 #include "shell/form1.h"
 #include "shell/mixingrandom.h"
-#include "shell/namedcontrols.h"
+#include "tests/support/namedcontrols.h"
 #include "shell/qtclock.h"
 
 namespace {

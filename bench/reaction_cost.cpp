@@ -30,7 +30,7 @@
 #include "quiz/wavdata.h"
 #include "shell/designfonts.h"
 #include "shell/form1.h"
-#include "shell/namedcontrols.h"
+#include "tests/support/namedcontrols.h"
 #include "tests/support/fakeplatform.h"
 
 namespace {

@@ -7,15 +7,16 @@
 //  - a text field's change reaction runs only when its text really changes
 //    (QLineEdit's textChanged), and program-set text is cut to maxLength;
 //  - a timer ticks every interval while enabled with a non-zero interval.
-// The list boxes are Qt's own list views, configured not to edit their items.
+// The buttons are Qt's push buttons and the list boxes Qt's list views over
+// string models, configured by the window.
 
 #include <QListView>
+#include <QPushButton>
+#include <QStringListModel>
 
 #include "shell/form.h"
 #include "shell/label.h"
 #include "shell/textfield.h"
-#include "shell/button.h"
-#include "shell/listitems.h"
 #include "shell/picturebox.h"
 #include "shell/timer.h"
 #include "shell/line.h"

@@ -12,10 +12,13 @@
 
 namespace {
 
-Button *makeButton(QWidget *parent, const char *name, QRect rect, const QString &text,
-                   const QFont &font)
+QPushButton *makeButton(QWidget *parent, const char *name, QRect rect, const QString &text,
+                        const QFont &font)
 {
-    auto *button = new Button(text, parent);
+    auto *button = new QPushButton(text, parent);
+    // A button that takes the focus does not make itself the default one:
+    // the window decides what Enter presses.
+    button->setAutoDefault(false);
     button->setObjectName(QLatin1String(name));
     button->setGeometry(rect);
     button->setFont(font);
@@ -193,7 +196,7 @@ void Form1::describeForScreenReaders()
     };
     for (const auto &row : roles)
         row.control->setAccessibleDescription(QString::fromUtf8(row.role));
-    for (Button *key : digitKeys)
+    for (QPushButton *key : digitKeys)
         key->setAccessibleDescription(QStringLiteral("Rakam tuşu"));
     // The panel shows no text of its own; its description is its summary.
     fr->setAccessibleName(QStringLiteral("Oyun alanı"));
@@ -255,9 +258,9 @@ QListView *Form1::memoriseList(int table)
 void Form1::makeList(QListView *&list, const char *name, int table, QRect rect, const QFont &font,
                      const QColor &fore, const QColor *back, const QString &role)
 {
-    ListItems *&items = listItems[size_t(table - 1)];
+    QStringListModel *&items = listItems[size_t(table - 1)];
     if (!items)
-        items = new ListItems(study::tableItems(table), this);
+        items = new QStringListModel(study::tableItems(table), this);
     list = new QListView(this);
     list->setObjectName(QLatin1String(name));
     list->setModel(items);
@@ -284,19 +287,19 @@ void Form1::makeList(QListView *&list, const char *name, int table, QRect rect, 
 void Form1::connectHandlers()
 {
     using Handler = void (Form1::*)();
-    const struct { Button *button; Handler onClick; } clicks[] = {
+    const struct { QPushButton *button; Handler onClick; } clicks[] = {
         {cks, &Form1::cks_Click}, {oyn, &Form1::oyn_Click}, {kpt, &Form1::kpt_Click}, {hknd, &Form1::hknd_Click},
         {tm, &Form1::tm_Click}, {tbl, &Form1::tbl_Click}, {g, &Form1::g_Click}, {i, &Form1::i_Click},
         {s, &Form1::s_Click},
     };
     for (const auto &row : clicks)
-        connect(row.button, &Button::clicked, this, row.onClick);
+        connect(row.button, &QPushButton::clicked, this, row.onClick);
     // The keypad, a0..a9.
     const Handler digitClicks[] = {&Form1::a0_Click, &Form1::a1_Click, &Form1::a2_Click, &Form1::a3_Click,
                                    &Form1::a4_Click, &Form1::a5_Click, &Form1::a6_Click, &Form1::a7_Click,
                                    &Form1::a8_Click, &Form1::a9_Click};
     for (size_t digit = 0; digit < digitKeys.size(); ++digit)
-        connect(digitKeys[digit], &Button::clicked, this, digitClicks[digit]);
+        connect(digitKeys[digit], &QPushButton::clicked, this, digitClicks[digit]);
     connect(Label8, &Label::clicked, this, &Form1::Label8_Click);
 
     const struct { Label *label; Handler onChange; } captions[] = {
@@ -337,9 +340,9 @@ void Form1::keyPressEvent(QKeyEvent *event)
     // elsewhere (the answer field above all) it presses the default button,
     // but only while that is on screen.
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        auto *focused = qobject_cast<Button *>(focusWidget());
-        Button *target = focused ? focused : s;
-        if (!m_unloaded && target->isVisibleTo(this) && target->isEnabled() && (focused || s->isDefault()))
+        auto *focused = qobject_cast<QPushButton *>(focusWidget());
+        QPushButton *target = focused ? focused : s;
+        if (!m_unloaded && target->isVisibleTo(this) && target->isEnabled())
             target->click();
         event->accept();
         return;

@@ -107,7 +107,7 @@ private:
     // The controls the handlers use, each stored once, named as the
     // handlers call them; the window owns the rest only as its children.
     // Menu row.
-    Button *tm, *tbl, *oyn, *kpt, *cks, *hknd;
+    QPushButton *tm, *tbl, *oyn, *kpt, *cks, *hknd;
     Label *Label1;
     PictureBox *p1, *fr;
 
@@ -115,7 +115,7 @@ private:
     // null until then; the two lists of a table share its items.
     // Memorise view: the list of table n is memoriseLists[n - 1]
     // (br, iki, uc, dort, bes, alt, yedi, skz, dkz, nn).
-    Button *g, *i;
+    QPushButton *g, *i;
     TextField *no;
     Label *Label6, *Label7;
     std::array<QListView *, 10> memoriseLists{};
@@ -123,14 +123,14 @@ private:
     // Whole-table view: the list of table n is wholeTableLists[n - 1]
     // (named l3, l4, l6, l5, l7, l8, l9, l10, l1, l2).
     std::array<QListView *, 10> wholeTableLists{};
-    std::array<ListItems *, 10> listItems{};
+    std::array<QStringListModel *, 10> listItems{};
 
     // Game panel.
     Label *d, *pn, *Label8, *a, *Label3, *b, *t;
     TextField *c, *l, *Text1;
     Notice *notice; // for screen readers only, see tellScreenReaders()
-    Button *s;
-    std::array<Button *, 10> digitKeys; // a0..a9
+    QPushButton *s;
+    std::array<QPushButton *, 10> digitKeys; // a0..a9
     Label *dgr, *ynl, *puan; // Label2, Label4 and Label5 are captions only
     // The countdown's stages in the order they run: Timer8, Timer7,
     // Timer1..Timer4. Timer5 and Timer6 run the flash.

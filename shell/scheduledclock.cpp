@@ -5,26 +5,28 @@
 class ScheduledTimer : public TimerBackend
 {
 public:
-    explicit ScheduledTimer(ScheduledClock &clock) : m_clock(clock) { m_clock.m_timers.push_back(this); }
+    explicit ScheduledTimer(ScheduledClock &clock) : m_clock(&clock) { m_clock->m_timers.push_back(this); }
     ~ScheduledTimer() override
     {
-        auto &timers = m_clock.m_timers;
+        if (!m_clock)
+            return;
+        auto &timers = m_clock->m_timers;
         timers.erase(std::find(timers.begin(), timers.end(), this));
         if (m_armed)
-            m_clock.changed();
+            m_clock->changed();
     }
 
     void start(int intervalMs) override
     {
-        if (intervalMs <= 0) {
+        if (intervalMs <= 0 || !m_clock) {
             stop();
             return;
         }
         m_intervalNs = qint64(intervalMs) * 1000000;
-        m_dueNs = m_clock.startBaseNs() + m_intervalNs;
-        m_sequence = m_clock.m_nextSequence++;
+        m_dueNs = m_clock->startBaseNs() + m_intervalNs;
+        m_sequence = m_clock->m_nextSequence++;
         m_armed = true;
-        m_clock.changed();
+        m_clock->changed();
     }
 
     void stop() override
@@ -32,7 +34,15 @@ public:
         if (!m_armed)
             return;
         m_armed = false;
-        m_clock.changed();
+        if (m_clock)
+            m_clock->changed();
+    }
+
+    // The clock is going: this timer never ticks again.
+    void orphan()
+    {
+        m_clock = nullptr;
+        m_armed = false;
     }
 
     bool before(const ScheduledTimer &other) const
@@ -48,7 +58,7 @@ public:
     using TimerBackend::tick;
 
 private:
-    ScheduledClock &m_clock;
+    ScheduledClock *m_clock;
 };
 
 namespace {
@@ -60,7 +70,12 @@ constexpr qint64 kLateTickNs = 50 * 1000000;
 
 } // namespace
 
-ScheduledClock::~ScheduledClock() = default;
+ScheduledClock::~ScheduledClock()
+{
+    // A timer that outlives its clock must not reach back into it.
+    for (ScheduledTimer *timer : m_timers)
+        timer->orphan();
+}
 
 std::unique_ptr<TimerBackend> ScheduledClock::createTimer()
 {

@@ -6,7 +6,7 @@
 #include "shell/designfonts.h"
 #include "shell/form1.h"
 #include "shell/frmabout.h"
-#include "shell/namedcontrols.h"
+#include "tests/support/namedcontrols.h"
 #include "tests/support/fakegame.h"
 #include "tests/support/glyphs.h"
 

@@ -20,6 +20,7 @@ private Q_SLOTS:
     void timerFollowsEnabledAndIntervalRules_data();
     void timerFollowsEnabledAndIntervalRules();
     void ticksDueTogetherFireInTheOrderTheyWereScheduled();
+    void aTimerThatOutlivesItsClockStaysQuiet();
     void numbersHeldAsTextUseTheShortestDecimal_data();
     void numbersHeldAsTextUseTheShortestDecimal();
     void mixingRandomStaysInRangeAndVariesWithinOneSecond();
@@ -137,6 +138,18 @@ void TestControls::ticksDueTogetherFireInTheOrderTheyWereScheduled()
     clock.suspend(700); // first was due at 2500
     clock.advance(500);
     QCOMPARE(log, QStringList({"first@2700", "first@3000", "third@3200"}));
+}
+
+void TestControls::aTimerThatOutlivesItsClockStaysQuiet()
+{
+    // The sanitizer build sees any reach into the gone clock.
+    auto clock = std::make_unique<VirtualClock>();
+    Timer timer(*clock, true, 500, nullptr);
+    clock.reset();
+    timer.setInterval(1000);
+    timer.setEnabled(false);
+    timer.setEnabled(true);
+    QVERIFY(timer.isEnabled());
 }
 
 void TestControls::numbersHeldAsTextUseTheShortestDecimal_data()

@@ -10,7 +10,7 @@
 #include "shell/designfonts.h"
 #include "shell/form1.h"
 #include "shell/frmabout.h"
-#include "shell/namedcontrols.h"
+#include "tests/support/namedcontrols.h"
 #include "study/tables.h"
 #include "tests/support/fakeplatform.h"
 #include "tests/support/glyphs.h"
@@ -35,16 +35,16 @@ const QColor sys; // system colour: not checked
 
 const Design kDesign[] = {
     {"Label1", "Label", "Form1", {8, 8, 505, 49}, true, "KORUBEL OYUNU", Face::Comic, 26.25, true, colour::red, colour::lightGreen},
-    {"tm", "Button", "Form1", {8, 72, 161, 25}, true, "Tüm Tabloyu Göster", Face::SansSerif, 8.25, false, sys, sys},
-    {"tbl", "Button", "Form1", {8, 72, 161, 25}, false, "Ezberlemeye Başla", Face::SansSerif, 8.25, false, sys, sys},
-    {"oyn", "Button", "Form1", {176, 72, 169, 25}, true, "Oyuna Başla", Face::SansSerif, 8.25, false, sys, sys},
-    {"kpt", "Button", "Form1", {176, 72, 169, 25}, false, "Oyunu Bitir", Face::SansSerif, 8.25, false, sys, sys},
-    {"cks", "Button", "Form1", {352, 72, 161, 25}, true, "Çıkış", Face::SansSerif, 8.25, false, sys, sys},
-    {"hknd", "Button", "Form1", {352, 72, 161, 25}, false, "Program Hakkında", Face::SansSerif, 8.25, false, sys, sys},
+    {"tm", "QPushButton", "Form1", {8, 72, 161, 25}, true, "Tüm Tabloyu Göster", Face::SansSerif, 8.25, false, sys, sys},
+    {"tbl", "QPushButton", "Form1", {8, 72, 161, 25}, false, "Ezberlemeye Başla", Face::SansSerif, 8.25, false, sys, sys},
+    {"oyn", "QPushButton", "Form1", {176, 72, 169, 25}, true, "Oyuna Başla", Face::SansSerif, 8.25, false, sys, sys},
+    {"kpt", "QPushButton", "Form1", {176, 72, 169, 25}, false, "Oyunu Bitir", Face::SansSerif, 8.25, false, sys, sys},
+    {"cks", "QPushButton", "Form1", {352, 72, 161, 25}, true, "Çıkış", Face::SansSerif, 8.25, false, sys, sys},
+    {"hknd", "QPushButton", "Form1", {352, 72, 161, 25}, false, "Program Hakkında", Face::SansSerif, 8.25, false, sys, sys},
     {"p1", "PictureBox", "Form1", {8, 152, 505, 313}, true, "", Face::SansSerif, 8.25, false, sys, sys},
     {"fr", "PictureBox", "Form1", {8, 104, 505, 361}, false, "", Face::SansSerif, 8.25, false, sys, colour::lightGreen},
-    {"g", "Button", "Form1", {144, 152, 105, 25}, false, "Geri", Face::Comic, 14.25, true, sys, sys},
-    {"i", "Button", "Form1", {256, 152, 105, 25}, false, "İleri", Face::Comic, 14.25, true, sys, sys},
+    {"g", "QPushButton", "Form1", {144, 152, 105, 25}, false, "Geri", Face::Comic, 14.25, true, sys, sys},
+    {"i", "QPushButton", "Form1", {256, 152, 105, 25}, false, "İleri", Face::Comic, 14.25, true, sys, sys},
     {"no", "TextField", "Form1", {32, 216, 41, 25}, false, "", Face::SansSerif, 8.25, false, sys, sys},
     {"Label6", "Label", "Form1", {24, 192, 169, 273}, true, "", Face::Comic, 9.75, false, colour::blue, colour::lightGreen},
     {"Label7", "Label", "Form1", {312, 192, 185, 273}, true, "", Face::Comic, 9.75, false, colour::red, colour::lightGreen},
@@ -56,19 +56,19 @@ const Design kDesign[] = {
     {"a", "Label", "fr", {32, 48, 161, 41}, true, "", Face::SansSerif, 24, true, colour::red, colour::lightYellow},
     {"Label3", "Label", "fr", {192, 48, 33, 41}, true, "", Face::SansSerif, 24, true, colour::blue, colour::lightYellow},
     {"b", "Label", "fr", {224, 48, 49, 41}, true, "", Face::SansNarrow, 24, true, colour::red, colour::lightYellow},
-    {"s", "Button", "fr", {280, 48, 137, 41}, true, "Başlat", Face::Comic, 14.25, true, sys, sys},
+    {"s", "QPushButton", "fr", {280, 48, 137, 41}, true, "Başlat", Face::Comic, 14.25, true, sys, sys},
     {"t", "Label", "fr", {424, 48, 49, 41}, true, "", Face::SansSerif, 24, true, colour::red, colour::lightYellow},
     {"Text1", "TextField", "fr", {32, 96, 441, 49}, true, "", Face::Comic, 30, true, colour::red, colour::lightGreen},
-    {"a1", "Button", "fr", {32, 152, 105, 49}, true, "1", Face::Comic, 20.25, true, sys, sys},
-    {"a2", "Button", "fr", {136, 152, 105, 49}, true, "2", Face::Comic, 20.25, true, sys, sys},
-    {"a3", "Button", "fr", {240, 152, 105, 49}, true, "3", Face::Comic, 20.25, true, sys, sys},
-    {"a4", "Button", "fr", {32, 200, 105, 49}, true, "4", Face::Comic, 20.25, true, sys, sys},
-    {"a5", "Button", "fr", {136, 200, 105, 49}, true, "5", Face::Comic, 20.25, true, sys, sys},
-    {"a6", "Button", "fr", {240, 200, 105, 49}, true, "6", Face::Comic, 20.25, true, sys, sys},
-    {"a7", "Button", "fr", {32, 248, 105, 49}, true, "7", Face::Comic, 20.25, true, sys, sys},
-    {"a8", "Button", "fr", {136, 248, 105, 49}, true, "8", Face::Comic, 20.25, true, sys, sys},
-    {"a9", "Button", "fr", {240, 248, 105, 49}, true, "9", Face::Comic, 20.25, true, sys, sys},
-    {"a0", "Button", "fr", {32, 296, 313, 57}, true, "0", Face::Comic, 20.25, true, sys, sys},
+    {"a1", "QPushButton", "fr", {32, 152, 105, 49}, true, "1", Face::Comic, 20.25, true, sys, sys},
+    {"a2", "QPushButton", "fr", {136, 152, 105, 49}, true, "2", Face::Comic, 20.25, true, sys, sys},
+    {"a3", "QPushButton", "fr", {240, 152, 105, 49}, true, "3", Face::Comic, 20.25, true, sys, sys},
+    {"a4", "QPushButton", "fr", {32, 200, 105, 49}, true, "4", Face::Comic, 20.25, true, sys, sys},
+    {"a5", "QPushButton", "fr", {136, 200, 105, 49}, true, "5", Face::Comic, 20.25, true, sys, sys},
+    {"a6", "QPushButton", "fr", {240, 200, 105, 49}, true, "6", Face::Comic, 20.25, true, sys, sys},
+    {"a7", "QPushButton", "fr", {32, 248, 105, 49}, true, "7", Face::Comic, 20.25, true, sys, sys},
+    {"a8", "QPushButton", "fr", {136, 248, 105, 49}, true, "8", Face::Comic, 20.25, true, sys, sys},
+    {"a9", "QPushButton", "fr", {240, 248, 105, 49}, true, "9", Face::Comic, 20.25, true, sys, sys},
+    {"a0", "QPushButton", "fr", {32, 296, 313, 57}, true, "0", Face::Comic, 20.25, true, sys, sys},
     {"Label2", "Label", "fr", {352, 152, 121, 33}, true, "Doğru", Face::Comic, 14.25, true, colour::darkGreen, colour::lightYellow},
     {"dgr", "Label", "fr", {352, 192, 121, 33}, true, "0", Face::Terminal, 18, true, colour::red, colour::lightGreen},
     {"Label4", "Label", "fr", {352, 216, 121, 33}, true, "Yanlış", Face::Comic, 14.25, true, colour::darkRed, colour::lightYellow},
@@ -211,7 +211,7 @@ void TestDesign::theWindowHoldsItsControlsAndMakesEachListWithItsScreen()
     QStringList names, made;
     for (QObject *child : m_form->findChildren<QObject *>()) {
         const QString kind = QString::fromLatin1(child->metaObject()->className());
-        if (QStringList{"Label", "Button", "TextField", "QListView", "PictureBox", "Timer"}.contains(kind))
+        if (QStringList{"Label", "QPushButton", "TextField", "QListView", "PictureBox", "Timer"}.contains(kind))
             names << child->objectName();
         if (kind == QLatin1String("QListView"))
             made << child->objectName();

@@ -9,7 +9,7 @@
 #include "shell/colours.h"
 #include "shell/designfonts.h"
 #include "shell/form1.h"
-#include "shell/namedcontrols.h"
+#include "tests/support/namedcontrols.h"
 #include "tests/support/fakegame.h"
 
 class TestQuiz : public QObject
@@ -164,7 +164,7 @@ void TestQuiz::startAsksTheDrawnQuestionAndClearsThePanel()
     QCOMPARE(named::field(m_form, "Text1")->text(), QString());
     QVERIFY(named::field(m_form, "Text1")->isEnabled());
     QCOMPARE(m_form->focusWidget(), named::field(m_form, "Text1"));
-    for (Button *key : named::digitKeys(m_form))
+    for (QPushButton *key : named::digitKeys(m_form))
         QVERIFY(key->isEnabled());
     QCOMPARE(cues(), QStringList{"question"});
     QVERIFY(named::timer(m_form, "Timer8")->isArmed());
@@ -340,7 +340,7 @@ void TestQuiz::timeoutDisablesEntryShowsProductAndCharges()
     m_fake->clock.advance(3000);
     QCOMPARE(named::label(m_form, "t")->caption(), QStringLiteral("00"));
     QVERIFY(!named::field(m_form, "Text1")->isEnabled());
-    for (Button *key : named::digitKeys(m_form))
+    for (QPushButton *key : named::digitKeys(m_form))
         QVERIFY(!key->isEnabled());
     QCOMPARE(named::field(m_form, "Text1")->text(), QStringLiteral("54"));
     QCOMPARE(named::label(m_form, "b")->caption(), QStringLiteral("56"));

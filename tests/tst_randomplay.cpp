@@ -12,7 +12,7 @@
 
 #include "shell/designfonts.h"
 #include "shell/form1.h"
-#include "shell/namedcontrols.h"
+#include "tests/support/namedcontrols.h"
 #include "study/pagetable.h"
 #include "tests/support/fakegame.h"
 #include "tests/support/fakeplatform.h"
@@ -85,7 +85,7 @@ public:
 private:
     // The window's controls by object name.
     Label *label(const char *name) const { return named::label(m_form, name); }
-    Button *button(const char *name) const { return named::button(m_form, name); }
+    QPushButton *button(const char *name) const { return named::button(m_form, name); }
     TextField *field(const char *name) const { return named::field(m_form, name); }
     QWidget *picture(const char *name) const { return named::picture(m_form, name); }
     enum class Screen { Start, Game, Menu, WholeTable, Memorise, None };
@@ -302,9 +302,9 @@ QString RandomPlayer::step()
     const Kind kind = kinds[std::discrete_distribution<size_t>(weights.begin(), weights.end())(m_rng)];
     switch (kind) {
     case ClickButton: {
-        std::vector<Button *> buttons;
+        std::vector<QPushButton *> buttons;
         std::vector<double> buttonWeights;
-        const auto add = [&](Button *button, double weight) {
+        const auto add = [&](QPushButton *button, double weight) {
             if (button->isVisibleTo(f) && button->isEnabled()) {
                 buttons.push_back(button);
                 buttonWeights.push_back(weight);
@@ -318,9 +318,9 @@ QString RandomPlayer::step()
         add(button("g"), 3);
         add(button("i"), 3);
         add(button("s"), m_patient ? (counting ? 0.3 : 8) : 3);
-        for (Button *key : named::digitKeys(f))
+        for (QPushButton *key : named::digitKeys(f))
             add(key, 0.4);
-        Button *chosen = buttons[std::discrete_distribution<size_t>(buttonWeights.begin(), buttonWeights.end())(m_rng)];
+        QPushButton *chosen = buttons[std::discrete_distribution<size_t>(buttonWeights.begin(), buttonWeights.end())(m_rng)];
         if (chosen == button("s"))
             queueQuestion();
         const QString name = chosen->objectName();
@@ -505,7 +505,7 @@ QString RandomPlayer::check()
     if (!label("b")->caption().isEmpty() && label("b")->caption() != QLatin1String("?") && label("b")->caption() != field("l")->text())
         return QStringLiteral("b shows \"%1\" for the answer \"%2\"").arg(label("b")->caption(), field("l")->text());
 
-    for (Button *key : named::digitKeys(f))
+    for (QPushButton *key : named::digitKeys(f))
         if (key->isEnabled() != field("Text1")->isEnabled())
             return QStringLiteral("keypad %1 is %2 while Text1 is %3").arg(key->objectName(),
                                                                           key->isEnabled() ? "enabled" : "disabled",

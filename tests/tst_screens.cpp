@@ -5,7 +5,7 @@
 
 #include "shell/designfonts.h"
 #include "shell/form1.h"
-#include "shell/namedcontrols.h"
+#include "tests/support/namedcontrols.h"
 #include "tests/support/fakegame.h"
 
 namespace {

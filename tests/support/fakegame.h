@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "shell/form1.h"
-#include "shell/namedcontrols.h"
+#include "tests/support/namedcontrols.h"
 #include "tests/support/fakeplatform.h"
 
 // The main window, shown, on the fakes: where every window test starts.
