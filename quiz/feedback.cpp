@@ -7,15 +7,6 @@ namespace {
 
 const QString startRole = QStringLiteral("Yeni soru sorar");
 
-QString sentences(const QStringList &parts)
-{
-    QStringList said;
-    for (const QString &part : parts)
-        if (!part.isEmpty())
-            said << part;
-    return said.join(QStringLiteral(". "));
-}
-
 } // namespace
 
 // Orca says nothing of a label's change; it speaks what the focus reaches.

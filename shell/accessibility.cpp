@@ -93,11 +93,18 @@ void prepareAccessibility()
         qputenv("NO_AT_BRIDGE", "1");
 }
 
+QString sentences(const QStringList &parts)
+{
+    QStringList said;
+    for (const QString &part : parts)
+        if (!part.isEmpty())
+            said << part;
+    return said.join(QStringLiteral(". "));
+}
+
 Notice::Notice(QWidget *parent)
     : QWidget(parent)
 {
-    setFocusPolicy(Qt::NoFocus);
-    setAttribute(Qt::WA_TransparentForMouseEvents);
     setGeometry(0, 0, 0, 0);
     hide();
 }

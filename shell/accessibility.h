@@ -21,6 +21,10 @@ class QAbstractItemView;
 // list's own focus last, and Orca then reads the list without its item.
 void tellCurrentItemOnFocus(QAbstractItemView *list);
 
+// The parts that are not empty, as sentences a screen reader reads out:
+// "Doğru Cevap. 40 Puan".
+QString sentences(const QStringList &parts);
+
 // News for screen readers that comes while the focus stays where it is (a
 // screen reader speaks what the focus reaches, and leaves a label's change
 // unsaid). It shows nothing on screen, and its name is the last text told.

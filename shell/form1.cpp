@@ -137,10 +137,10 @@ void Form1::buildGamePanel()
     // A screen reader reads the panel's description when the panel takes
     // the focus: the counters and the score, each after its heading.
     fr->setSummary([=] {
-        QStringList said;
-        for (const auto &[heading, figure] : {std::pair(correctHeading, dgr), {wrongHeading, ynl}, {scoreHeading, puan}})
-            said << heading->caption() + QLatin1Char(' ') + figure->caption();
-        return said.join(QStringLiteral(". "));
+        const auto headed = [](const Label *heading, const Label *figure) {
+            return heading->caption() + QLatin1Char(' ') + figure->caption();
+        };
+        return sentences({headed(correctHeading, dgr), headed(wrongHeading, ynl), headed(scoreHeading, puan)});
     });
 
     c = makeHiddenField(panel, "c", {408, 8, 41, 19});
