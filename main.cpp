@@ -4,7 +4,7 @@
 #include "quiz/pulsecueplayer.h"
 #include "quiz/wavdata.h"
 #include "shell/accessibility.h"
-#include "shell/designfonts.h"
+#include "shell/application.h"
 #include "shell/form1.h"
 #include "shell/mixingrandom.h"
 #include "shell/qtclock.h"

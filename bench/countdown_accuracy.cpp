@@ -23,7 +23,7 @@
 #include "quiz/countdownstage.h"
 #include "quiz/pulsecueplayer.h"
 #include "quiz/wavdata.h"
-#include "shell/designfonts.h"
+#include "shell/application.h"
 #include "shell/form1.h"
 #include "shell/mixingrandom.h"
 #include "tests/support/namedcontrols.h"

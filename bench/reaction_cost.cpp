@@ -28,7 +28,7 @@
 #include "bench/stats.h"
 #include "quiz/pulsecueplayer.h"
 #include "quiz/wavdata.h"
-#include "shell/designfonts.h"
+#include "shell/application.h"
 #include "shell/form1.h"
 #include "tests/support/namedcontrols.h"
 #include "tests/support/fakeplatform.h"

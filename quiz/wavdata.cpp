@@ -5,7 +5,6 @@
 
 #include <algorithm>
 
-#include "shell/embedded.h"
 
 bool decodeWav(const QByteArray &wav, WavData *out)
 {
@@ -42,9 +41,6 @@ bool decodeWav(const QByteArray &wav, WavData *out)
 
 QByteArray fileBytes(const char *path)
 {
-    const QByteArray embedded = embeddedBytes(QLatin1String{path});
-    if (!embedded.isEmpty())
-        return embedded;
     QFile file(QLatin1String{path});
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }

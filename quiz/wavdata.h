@@ -24,9 +24,8 @@ struct WavData
 // them.
 bool decodeWav(const QByteArray &wav, WavData *out);
 
-// The bytes of a file; empty if it cannot be read. An embedded file stored
-// uncompressed is not copied: the bytes are the program's own, in place.
+// The bytes of a file or a Qt resource; empty if it cannot be read.
 QByteArray fileBytes(const char *path);
 
-// Where each cue's WAV file is embedded in the program.
+// Where each cue's WAV file is among the program's resources.
 const char *cueResource(Cue cue);

@@ -33,7 +33,6 @@ protected:
 
 void setUpForm(QWidget *form, const char *name, const QString &title, QSize size, const QColor &backColor)
 {
-    registerBundledFonts(FontGroup::Start);
     form->setObjectName(QLatin1String(name));
     form->setWindowTitle(title);
     form->setFixedSize(size);

@@ -7,7 +7,6 @@
 #include "shell/colours.h"
 #include "shell/designfonts.h"
 #include "shell/frmabout.h"
-#include "shell/rawimage.h"
 #include "study/tables.h"
 
 namespace {
@@ -44,7 +43,7 @@ Form1::Form1(const Platform &platform, QWidget *parent)
     QIcon icon;
     // The sizes a title bar and a task bar ask for.
     for (int size : {16, 32, 48})
-        icon.addPixmap(QPixmap::fromImage(rawimage::fromResource(QStringLiteral(":/images/korubel-%1.argb").arg(size))));
+        icon.addFile(QStringLiteral(":/icon/korubel-%1.png").arg(size));
     setWindowIcon(icon);
 
     buildMenuAndViews();
@@ -75,7 +74,7 @@ void Form1::buildMenuAndViews()
 
     p1 = new PictureBox({8, 152, 505, 313}, this);
     p1->setObjectName(QStringLiteral("p1"));
-    p1->setPicture(rawimage::fromResource(QStringLiteral(":/images/start.rgb")));
+    p1->setPicture(QPixmap(QStringLiteral(":/start.jpg")));
 
     fr = new PictureBox({8, 104, 505, 361}, this);
     fr->setObjectName(QStringLiteral("fr"));

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QFrame>
-#include <QImage>
+#include <QPixmap>
 #include <functional>
 
 // A box with a single sunken border. Its controls live in inner(), whose
@@ -13,8 +13,8 @@ class PictureBox : public QFrame
 public:
     PictureBox(QRect rect, QWidget *parent);
     QWidget *inner() const { return m_inner; }
-    void setPicture(const QImage &picture);
-    const QImage &picture() const { return m_picture; }
+    void setPicture(const QPixmap &picture);
+    const QPixmap &picture() const { return m_picture; }
     void setBackColor(const QColor &colour);
     // What a screen reader reads as the box's description, made when it
     // asks, so that it tells what the box's controls show now.
@@ -26,6 +26,6 @@ protected:
 
 private:
     QWidget *m_inner;
-    QImage m_picture;
+    QPixmap m_picture;
     std::function<QString()> m_summary;
 };

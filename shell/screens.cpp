@@ -10,7 +10,6 @@
 void Form1::oyn_Click()
 {
     m_platform.sound.prepare();
-    registerBundledFonts(FontGroup::GamePanel);
     p1->hide();
     cks->hide();
     hknd->show();

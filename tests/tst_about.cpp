@@ -3,7 +3,7 @@
 #include <QtTest>
 
 #include "shell/colours.h"
-#include "shell/designfonts.h"
+#include "shell/application.h"
 #include "shell/form1.h"
 #include "shell/frmabout.h"
 #include "tests/support/namedcontrols.h"

@@ -6,7 +6,7 @@
 #include <QtTest>
 
 #include "shell/accessibility.h"
-#include "shell/designfonts.h"
+#include "shell/application.h"
 #include "shell/form1.h"
 #include "tests/support/fakeplatform.h"
 

@@ -1,12 +1,10 @@
-#include <QBuffer>
 #include <QSignalSpy>
 #include <QtTest>
 
 #include "shell/controls.h"
-#include "shell/designfonts.h"
+#include "shell/application.h"
 #include "shell/numbertext.h"
 #include "shell/mixingrandom.h"
-#include "shell/rawimage.h"
 #include "shell/windowsystem.h"
 #include "tests/support/fakeplatform.h"
 
@@ -24,12 +22,6 @@ private Q_SLOTS:
     void numbersHeldAsTextUseTheShortestDecimal_data();
     void numbersHeldAsTextUseTheShortestDecimal();
     void mixingRandomStaysInRangeAndVariesWithinOneSecond();
-    void rawImagesKeepEveryPixel_data();
-    void rawImagesKeepEveryPixel();
-    void rawImagesRefuseMalformedData_data();
-    void rawImagesRefuseMalformedData();
-    void embeddedPicturesMatchTheirSources_data();
-    void embeddedPicturesMatchTheirSources();
     void windowSystemIsXWhereTheDesktopOffersIt_data();
     void windowSystemIsXWhereTheDesktopOffersIt();
 };
@@ -193,112 +185,6 @@ void TestControls::mixingRandomStaysInRangeAndVariesWithinOneSecond()
     // Every index is drawn about equally often (1000 expected each).
     for (int count : counts)
         QVERIFY2(count > 800 && count < 1200, qPrintable(QString::number(count)));
-}
-
-namespace {
-
-QImage patterned(int width, int height, QImage::Format format)
-{
-    QImage image(width, height, format);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            image.setPixelColor(x, y, QColor(x * 37 % 256, y * 91 % 256, (x + y) * 13 % 256, (x * y) % 256));
-    return image;
-}
-
-void putField(QByteArray &raw, int n, quint32 value)
-{
-    qToLittleEndian(value, raw.data() + 4 + 4 * n);
-}
-
-} // namespace
-
-void TestControls::rawImagesKeepEveryPixel_data()
-{
-    QTest::addColumn<int>("width");
-    QTest::addColumn<int>("height");
-    QTest::addColumn<int>("format");
-    QTest::addColumn<int>("offset"); // where the data starts in memory
-    // Odd widths make rows that QImage pads to whole words.
-    QTest::newRow("RGB, padded rows") << 5 << 3 << int(QImage::Format_RGB888) << 0;
-    QTest::newRow("RGB, start photograph's size") << 504 << 321 << int(QImage::Format_RGB888) << 1;
-    QTest::newRow("ARGB, aligned") << 16 << 16 << int(QImage::Format_ARGB32) << 0;
-    QTest::newRow("ARGB, misaligned data is copied") << 7 << 3 << int(QImage::Format_ARGB32) << 2;
-}
-
-void TestControls::rawImagesKeepEveryPixel()
-{
-    QFETCH(int, width);
-    QFETCH(int, height);
-    QFETCH(int, format);
-    QFETCH(int, offset);
-    const QImage original = patterned(width, height, QImage::Format(format));
-    const QByteArray raw = QByteArray(offset, 'x') + rawimage::encode(original);
-    const auto *data = reinterpret_cast<const uchar *>(raw.constData()) + offset;
-    const QImage decoded = rawimage::decode(data, raw.size() - offset);
-    QCOMPARE(decoded.format(), QImage::Format(format));
-    QCOMPARE(decoded, original);
-    // Shown in place unless its words would be misaligned.
-    const bool inPlace = decoded.constBits() == data + rawimage::headerSize;
-    QCOMPARE(inPlace, format == QImage::Format_RGB888 || quintptr(data + rawimage::headerSize) % 4 == 0);
-}
-
-void TestControls::rawImagesRefuseMalformedData_data()
-{
-    QTest::addColumn<QByteArray>("raw");
-    const QByteArray good = rawimage::encode(patterned(5, 3, QImage::Format_RGB888));
-    QTest::newRow("empty") << QByteArray();
-    QTest::newRow("header only") << good.left(rawimage::headerSize);
-    QTest::newRow("one byte short") << good.chopped(1);
-    QTest::newRow("one byte over") << good + 'x';
-    QByteArray bad = good;
-    bad[0] = 'P';
-    QTest::newRow("wrong magic") << bad;
-    const struct { const char *name; int field; quint32 value; } edits[] = {
-        {"no width", 0, 0}, {"no height", 1, 0}, {"absurd width", 0, 100000},
-        {"height that overflows", 1, 0xFFFFFFFFu}, {"unsupported format", 2, quint32(QImage::Format_Mono)},
-        {"rows of the wrong length", 3, 15},
-    };
-    for (const auto &edit : edits) {
-        QByteArray edited = good;
-        putField(edited, edit.field, edit.value);
-        QTest::newRow(edit.name) << edited;
-    }
-    // A PNG where a raw image belongs.
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    patterned(5, 3, QImage::Format_RGB888).save(&buffer, "PNG");
-    QTest::newRow("a PNG file") << png;
-}
-
-void TestControls::rawImagesRefuseMalformedData()
-{
-    QFETCH(QByteArray, raw);
-    QVERIFY(rawimage::decode(reinterpret_cast<const uchar *>(raw.constData()), raw.size()).isNull());
-}
-
-void TestControls::embeddedPicturesMatchTheirSources_data()
-{
-    QTest::addColumn<QString>("embedded");
-    QTest::addColumn<QString>("source");
-    QTest::addColumn<QSize>("size");
-    QTest::newRow("start photograph") << ":/images/start.rgb" << "../resources/start.jpg" << QSize(504, 321);
-    for (int side : {16, 32, 48})
-        QTest::addRow("icon %d", side) << QStringLiteral(":/images/korubel-%1.argb").arg(side)
-                                       << QStringLiteral("../resources/icon/korubel-%1.png").arg(side) << QSize(side, side);
-}
-
-void TestControls::embeddedPicturesMatchTheirSources()
-{
-    QFETCH(QString, embedded);
-    QFETCH(QString, source);
-    QFETCH(QSize, size);
-    const QImage shown = rawimage::fromResource(embedded);
-    QCOMPARE(shown.size(), size);
-    const QImage original(QFINDTESTDATA(source));
-    QVERIFY(!original.isNull());
-    QCOMPARE(shown, original.convertToFormat(shown.format()));
 }
 
 void TestControls::windowSystemIsXWhereTheDesktopOffersIt_data()

@@ -7,6 +7,7 @@
 #include <QtTest>
 
 #include "shell/colours.h"
+#include "shell/application.h"
 #include "shell/designfonts.h"
 #include "shell/form1.h"
 #include "shell/frmabout.h"
@@ -122,8 +123,6 @@ private:
 void TestDesign::initTestCase()
 {
     prepareApplication(*qApp);
-    QVERIFY(registerBundledFonts(FontGroup::Start));
-    QVERIFY(registerBundledFonts(FontGroup::GamePanel));
 }
 
 void TestDesign::init()
@@ -389,7 +388,7 @@ void TestDesign::onlyTheBundledFontsAreKnown()
 
 void TestDesign::startPictureIsShownUnscaledAndClipped()
 {
-    const QImage &photo = named::picture(m_form, "p1")->picture();
+    const QImage photo = named::picture(m_form, "p1")->picture().toImage();
     QCOMPARE(photo.size(), QSize(504, 321));
     // The inside of the sunken border is smaller than the photograph.
     const QRect inside = named::picture(m_form, "p1")->inner()->geometry();

@@ -9,7 +9,7 @@
 #include <QStyleOption>
 #include <QtTest>
 
-#include "shell/designfonts.h"
+#include "shell/application.h"
 #include "shell/frmabout.h"
 #include "tests/support/fakegame.h"
 #include "tests/support/glyphs.h"
@@ -84,7 +84,7 @@ void TestFit::everyValueFitsItsControl()
 {
     QFETCH(QString, control);
     QFETCH(QString, text);
-    // In game mode, which brings the game panel's faces.
+    // In game mode, where the panel's controls show.
     named::button(m_form, "oyn")->click();
     auto *w = m_form->findChild<QWidget *>(control);
     QVERIFY(w);

@@ -7,7 +7,7 @@
 
 #include "quiz/questionbank.h"
 #include "shell/colours.h"
-#include "shell/designfonts.h"
+#include "shell/application.h"
 #include "shell/form1.h"
 #include "tests/support/namedcontrols.h"
 #include "tests/support/fakegame.h"

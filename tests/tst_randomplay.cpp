@@ -10,7 +10,7 @@
 #include <deque>
 #include <random>
 
-#include "shell/designfonts.h"
+#include "shell/application.h"
 #include "shell/form1.h"
 #include "tests/support/namedcontrols.h"
 #include "study/pagetable.h"

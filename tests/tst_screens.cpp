@@ -3,6 +3,7 @@
 #include <QRawFont>
 #include <QtTest>
 
+#include "shell/application.h"
 #include "shell/designfonts.h"
 #include "shell/form1.h"
 #include "tests/support/namedcontrols.h"

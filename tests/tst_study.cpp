@@ -2,6 +2,7 @@
 // "Geri" and "İleri", and what an empty or odd page number does.
 #include <QtTest>
 
+#include "shell/application.h"
 #include "shell/designfonts.h"
 #include "shell/form1.h"
 #include "tests/support/namedcontrols.h"

@@ -9,7 +9,7 @@
 #include <utility>
 
 #include "quiz/messageboxprompt.h"
-#include "shell/designfonts.h"
+#include "shell/application.h"
 #include "shell/form1.h"
 #include "shell/frmabout.h"
 #include "shell/virtualclock.h"

@@ -28,7 +28,7 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "shell/designfonts.h"
+#include "shell/application.h"
 #include "shell/form1.h"
 #include "shell/mixingrandom.h"
 #include "tests/support/namedcontrols.h"
