@@ -4,10 +4,6 @@
 
 #include <pulse/pulseaudio.h>
 
-#include <sys/eventfd.h>
-#include <sys/timerfd.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <array>
 
@@ -25,13 +21,9 @@ const char *reasonFor(pa_context *context)
     return error != PA_OK ? pa_strerror(error) : "the sound server refused the cues";
 }
 
-// Reads the 8-byte counter of an eventfd or a timerfd, so it stops being
-// readable (eventfd_read() reads just those 8 bytes, from either).
-void drain(int fd)
+pa_usec_t fromNow(int ms)
 {
-    eventfd_t count;
-    while (eventfd_read(fd, &count) < 0 && errno == EINTR) {
-    }
+    return pa_rtclock_now() + pa_usec_t(ms) * PA_USEC_PER_MSEC;
 }
 
 } // namespace
@@ -44,9 +36,9 @@ int PulseCuePlayer::retryDelayMs(int failedTries)
 
 // The sound thread is libpulse's threaded main loop. Apart from the
 // constructor and the destructor, which run while the loop is stopped,
-// everything below runs on that thread: in the callbacks of its poll, with
-// the loop's lock held. The window's thread touches only the slot and the
-// wake-up counter.
+// everything below runs on that thread, in the loop's callbacks, with the
+// loop's lock held. The window's thread only leaves a cue in the slot and,
+// holding the lock for that moment, turns on the wake-up event.
 struct PulseCuePlayer::SoundThread
 {
     enum class State { Down, Connecting, Opening, Ready };
@@ -54,46 +46,46 @@ struct PulseCuePlayer::SoundThread
     explicit SoundThread(CueFiles files);
     ~SoundThread();
 
-    void wake() { while (eventfd_write(wakeFd, 1) < 0 && errno == EINTR) {} }
+    void wake();
 
-    void onWake();
-    void onTimer();
-    void arm(int ms);
-    void disarm() { const itimerspec never{}; ::timerfd_settime(timerFd, 0, &never, nullptr); }
+    void newContext();
     void connect();
     void drop(const char *why);
     void openStream();
     void onStreamState();
     void playWaiting();
     void onAnswer();
+    void onDeadline();
+    void setDeadline(int ms);
+    void clearDeadline();
     void corkWhenOver(int cueMs);
     void cork(bool corked);
-    void fail() { broken = true; arm(0); } // dropped from the timer, not from inside libpulse
+    // The connection is dropped on the loop's next round, not from inside
+    // the libpulse callback that found it broken.
+    void fail() { api->defer_enable(failEvent, 1); }
 
     std::array<WavData, 4> cues; // empty where the file could not be read
     pa_sample_spec format{};     // the cues' one format
     CueSlot slot;
-    int wakeFd = -1;
-    int timerFd = -1;
     pa_threaded_mainloop *loop = nullptr;
     pa_mainloop_api *api = nullptr;
-    pa_io_event *wakeEvent = nullptr;
-    pa_io_event *timerEvent = nullptr;
+    pa_defer_event *wakeEvent = nullptr; // a cue waits in the slot
+    pa_defer_event *failEvent = nullptr; // the connection is broken
     pa_proplist *clientProps = nullptr;
     pa_proplist *streamProps = nullptr;
 
-    // On the sound thread.
+    // On the sound thread. The time events are the connection's: made on
+    // its context, freed when it is dropped.
     State state = State::Down;
     pa_context *context = nullptr;
     pa_stream *stream = nullptr;
-    pa_time_event *corkEvent = nullptr; // corks the stream once the last cue is over
-    bool broken = false;       // the connection failed; the timer drops it
-    qint64 deadlineMs = 0;     // when Connecting or Opening is given up
+    pa_time_event *retryEvent = nullptr;    // the next try, while Down
+    pa_time_event *deadlineEvent = nullptr; // Connecting, Opening, or an answer due
+    pa_time_event *corkEvent = nullptr;     // corks the stream once the last cue is over
     int failedTries = 0;       // tries in a row that did not get to Ready
     // Flushes sent and answered on this connection; the server answers them
     // in order.
     quint64 sent = 0, answered = 0;
-    qint64 answerDueMs = 0;    // when the oldest unanswered request is overdue
 };
 
 PulseCuePlayer::SoundThread::SoundThread(CueFiles files)
@@ -129,30 +121,31 @@ PulseCuePlayer::SoundThread::SoundThread(CueFiles files)
     streamProps = pa_proplist_new();
     pa_proplist_sets(streamProps, PA_PROP_MEDIA_ROLE, "game");
 
-    wakeFd = ::eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
-    // A monotonic timer: a change of the wall clock does not move a retry.
-    timerFd = ::timerfd_create(CLOCK_MONOTONIC, TFD_NONBLOCK | TFD_CLOEXEC);
-    if (wakeFd < 0 || timerFd < 0 || !(loop = pa_threaded_mainloop_new())) {
+    if (!(loop = pa_threaded_mainloop_new())) {
         qWarning("No sound: cannot start the sound thread");
         return;
     }
     pa_threaded_mainloop_set_name(loop, "korubel-sound");
     api = pa_threaded_mainloop_get_api(loop);
-    const auto onInput = [](pa_mainloop_api *, pa_io_event *, int fd, pa_io_event_flags_t, void *self) {
+    wakeEvent = api->defer_new(api, [](pa_mainloop_api *api, pa_defer_event *e, void *self) {
+        api->defer_enable(e, 0);
+        static_cast<SoundThread *>(self)->playWaiting();
+    }, this);
+    failEvent = api->defer_new(api, [](pa_mainloop_api *api, pa_defer_event *e, void *self) {
+        api->defer_enable(e, 0);
         auto *thread = static_cast<SoundThread *>(self);
-        drain(fd);
-        if (fd == thread->wakeFd)
-            thread->onWake();
-        else
-            thread->onTimer();
-    };
-    wakeEvent = api->io_new(api, wakeFd, PA_IO_EVENT_INPUT, onInput, this);
-    timerEvent = api->io_new(api, timerFd, PA_IO_EVENT_INPUT, onInput, this);
-    arm(0); // the first try, as soon as the thread runs
+        thread->drop(reasonFor(thread->context));
+    }, this);
+    api->defer_enable(wakeEvent, 0);
+    api->defer_enable(failEvent, 0);
+    // The first try, as soon as the thread runs.
+    newContext();
+    connect();
     if (pa_threaded_mainloop_start(loop) < 0) {
         qWarning("No sound: cannot start the sound thread");
-        api->io_free(wakeEvent);
-        api->io_free(timerEvent);
+        drop(nullptr);
+        api->defer_free(wakeEvent);
+        api->defer_free(failEvent);
         pa_threaded_mainloop_free(loop);
         loop = nullptr;
     }
@@ -165,68 +158,30 @@ PulseCuePlayer::SoundThread::~SoundThread()
         // is at once, whatever the server is doing.
         pa_threaded_mainloop_stop(loop);
         drop(nullptr);
-        api->io_free(wakeEvent);
-        api->io_free(timerEvent);
+        api->defer_free(wakeEvent);
+        api->defer_free(failEvent);
         pa_threaded_mainloop_free(loop);
     }
     if (clientProps)
         pa_proplist_free(clientProps);
     if (streamProps)
         pa_proplist_free(streamProps);
-    if (wakeFd >= 0)
-        ::close(wakeFd);
-    if (timerFd >= 0)
-        ::close(timerFd);
 }
 
-void PulseCuePlayer::SoundThread::arm(int ms)
+void PulseCuePlayer::SoundThread::wake()
 {
-    itimerspec when{};
-    when.it_value.tv_sec = ms / 1000;
-    when.it_value.tv_nsec = (ms % 1000) * 1000000L + 1; // never all zero, which would disarm it
-    ::timerfd_settime(timerFd, 0, &when, nullptr);
+    // The loop's thread holds the lock only while it handles an event, never
+    // while it waits, so this takes microseconds.
+    pa_threaded_mainloop_lock(loop);
+    api->defer_enable(wakeEvent, 1);
+    pa_threaded_mainloop_unlock(loop);
 }
 
-void PulseCuePlayer::SoundThread::onWake()
+void PulseCuePlayer::SoundThread::newContext()
 {
-    playWaiting();
-}
-
-void PulseCuePlayer::SoundThread::onTimer()
-{
-    const qint64 now = CueSlot::nowMs();
-    switch (state) {
-    case State::Down:
-        connect();
-        return;
-    case State::Connecting:
-    case State::Opening:
-        if (broken || !PA_CONTEXT_IS_GOOD(pa_context_get_state(context)))
-            drop(reasonFor(context));
-        else if (now >= deadlineMs)
-            drop("the sound server did not answer in time");
-        else
-            arm(int(deadlineMs - now));
-        return;
-    case State::Ready:
-        if (broken || !PA_CONTEXT_IS_GOOD(pa_context_get_state(context)))
-            drop(reasonFor(context));
-        else if (answered < sent && now >= answerDueMs)
-            drop("the sound server stopped answering");
-        else if (answered < sent)
-            arm(int(answerDueMs - now));
-        return;
-    }
-}
-
-void PulseCuePlayer::SoundThread::connect()
-{
-    broken = false;
     context = pa_context_new_with_proplist(api, nullptr, clientProps);
-    if (!context) {
-        drop("cannot make a sound server client");
+    if (!context)
         return;
-    }
     pa_context_set_state_callback(context, [](pa_context *c, void *self) {
         auto *thread = static_cast<SoundThread *>(self);
         const pa_context_state_t now = pa_context_get_state(c);
@@ -235,9 +190,42 @@ void PulseCuePlayer::SoundThread::connect()
         else if (!PA_CONTEXT_IS_GOOD(now))
             thread->fail();
     }, this);
+}
+
+void PulseCuePlayer::SoundThread::setDeadline(int ms)
+{
+    if (deadlineEvent) {
+        pa_context_rttime_restart(context, deadlineEvent, fromNow(ms));
+        return;
+    }
+    deadlineEvent = pa_context_rttime_new(context, fromNow(ms), [](pa_mainloop_api *, pa_time_event *, const struct timeval *, void *self) {
+        static_cast<SoundThread *>(self)->onDeadline();
+    }, this);
+}
+
+void PulseCuePlayer::SoundThread::clearDeadline()
+{
+    if (deadlineEvent)
+        api->time_free(deadlineEvent);
+    deadlineEvent = nullptr;
+}
+
+void PulseCuePlayer::SoundThread::onDeadline()
+{
+    if (state == State::Ready)
+        drop("the sound server stopped answering");
+    else
+        drop("the sound server did not answer in time");
+}
+
+void PulseCuePlayer::SoundThread::connect()
+{
+    if (!context) {
+        qWarning("No sound: cannot make a sound server client");
+        return;
+    }
     state = State::Connecting;
-    deadlineMs = CueSlot::nowMs() + kConnectTimeoutMs;
-    arm(kConnectTimeoutMs);
+    setDeadline(kConnectTimeoutMs);
     // No autospawn: a desktop starts its sound server itself, and a game
     // should not start one behind its back.
     if (pa_context_connect(context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0)
@@ -246,9 +234,12 @@ void PulseCuePlayer::SoundThread::connect()
 
 void PulseCuePlayer::SoundThread::drop(const char *why)
 {
-    if (corkEvent) {
-        api->time_free(corkEvent);
-        corkEvent = nullptr;
+    api->defer_enable(failEvent, 0);
+    clearDeadline();
+    for (pa_time_event **event : {&retryEvent, &corkEvent}) {
+        if (*event)
+            api->time_free(*event);
+        *event = nullptr;
     }
     if (stream) {
         pa_stream_set_state_callback(stream, nullptr, nullptr);
@@ -269,7 +260,20 @@ void PulseCuePlayer::SoundThread::drop(const char *why)
     // One line when the sound goes, none for each retry.
     if (failedTries == 0)
         qWarning("No sound for now (%s); trying again in the background", why);
-    arm(retryDelayMs(failedTries++));
+    // The next connection's context is made now, and connects when its
+    // time comes.
+    newContext();
+    if (!context) {
+        connect(); // says why there is no sound
+        return;
+    }
+    retryEvent = pa_context_rttime_new(context, fromNow(retryDelayMs(failedTries++)),
+                                       [](pa_mainloop_api *api, pa_time_event *e, const struct timeval *, void *self) {
+        auto *thread = static_cast<SoundThread *>(self);
+        api->time_free(e);
+        thread->retryEvent = nullptr;
+        thread->connect();
+    }, this);
 }
 
 void PulseCuePlayer::SoundThread::openStream()
@@ -310,7 +314,7 @@ void PulseCuePlayer::SoundThread::onStreamState()
         if (failedTries > 0)
             qInfo("Sound is back");
         failedTries = 0;
-        disarm();
+        clearDeadline();
         playWaiting();
         return;
     case PA_STREAM_FAILED:
@@ -349,10 +353,8 @@ void PulseCuePlayer::SoundThread::playWaiting()
         return;
     }
     cork(false);
-    if (answered == sent) {
-        answerDueMs = CueSlot::nowMs() + kAnswerTimeoutMs;
-        arm(kAnswerTimeoutMs);
-    }
+    if (answered == sent)
+        setDeadline(kAnswerTimeoutMs);
     ++sent;
     corkWhenOver(int(qint64(wav.pcm.size()) * 1000 / qint64(pa_bytes_per_second(&format))));
 }
@@ -360,16 +362,16 @@ void PulseCuePlayer::SoundThread::playWaiting()
 void PulseCuePlayer::SoundThread::onAnswer()
 {
     if (++answered == sent)
-        disarm();
+        clearDeadline();
     else
-        answerDueMs = CueSlot::nowMs() + kAnswerTimeoutMs;
+        setDeadline(kAnswerTimeoutMs);
 }
 
 void PulseCuePlayer::SoundThread::corkWhenOver(int cueMs)
 {
     // Between cues the stream is corked, so that the output may go to sleep
     // as it would without the game. A newer cue moves the moment on.
-    const pa_usec_t when = pa_rtclock_now() + pa_usec_t(cueMs + kCorkAfterMs) * PA_USEC_PER_MSEC;
+    const pa_usec_t when = fromNow(cueMs + kCorkAfterMs);
     if (corkEvent) {
         pa_context_rttime_restart(context, corkEvent, when);
         return;
@@ -407,7 +409,7 @@ void PulseCuePlayer::prepare()
 
 void PulseCuePlayer::play(Cue cue)
 {
-    if (!m_thread)
+    if (!m_thread || !m_thread->loop)
         return;
     m_thread->slot.put(cue, CueSlot::nowMs());
     m_thread->wake();

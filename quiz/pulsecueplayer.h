@@ -19,9 +19,9 @@
 // sleep as it would without the game.
 //
 // Everything that talks to the server runs on a sound thread of this
-// player, which waits on nothing but its own poll: play() only leaves the
-// cue in a slot and wakes that thread, and the destructor stops it without
-// waiting for the server. The cues are read and the thread is started by
+// player, libpulse's threaded main loop, which waits on nothing but its
+// poll: play() only leaves the cue in a slot and wakes that thread, and the
+// destructor stops it without waiting for the server. The cues are read and the thread is started by
 // prepare(), on entering game mode: the menu and the study screens never
 // play a cue, so until then the player holds nothing and talks to no one.
 // When the server is absent, goes away, restarts or stops answering, the
