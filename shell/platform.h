@@ -1,46 +1,13 @@
 #pragma once
 
 #include <QString>
-#include <functional>
-#include <memory>
-
+class Clock;
 class QWidget;
 
 // Everything the window needs from the outside world goes through these
-// small interfaces, so tests can run the game in virtual time with a
-// recorded sound player, a scripted random source and a scripted prompt.
-
-// One repeating timer of the platform. start() (re)starts the period;
-// stop() also discards a tick that is already due.
-class TimerBackend
-{
-public:
-    virtual ~TimerBackend() = default;
-    virtual void start(int intervalMs) = 0;
-    virtual void stop() = 0;
-    void setTickHandler(std::function<void()> onTick) { m_onTick = std::move(onTick); }
-
-protected:
-    // The handler may destroy this timer, and with it m_onTick: it runs
-    // from a copy, and nothing of the timer is touched after it.
-    void tick()
-    {
-        if (const std::function<void()> onTick = m_onTick)
-            onTick();
-    }
-
-private:
-    std::function<void()> m_onTick;
-};
-
-class Clock
-{
-public:
-    virtual ~Clock() = default;
-    virtual std::unique_ptr<TimerBackend> createTimer() = 0;
-    // Seconds since midnight, whole seconds: what the question draw reseeds from.
-    virtual int secondsOfDay() const = 0;
-};
+// small interfaces, so tests can run the game in virtual time (Clock, in
+// clock.h) with a recorded sound player, a scripted random source and a
+// scripted prompt.
 
 enum class Cue { Question, Tick, Correct, Wrong };
 

@@ -2,11 +2,11 @@
 
 Timer::Timer(Clock &clock, bool enabled, int intervalMs, QObject *parent)
     : QObject(parent)
-    , m_backend(clock.createTimer())
+    , m_backend(clock)
     , m_enabled(enabled)
     , m_interval(intervalMs)
 {
-    m_backend->setTickHandler([this] { Q_EMIT timer(); });
+    m_backend.setTickHandler([this] { Q_EMIT timer(); });
     apply();
 }
 
@@ -27,7 +27,7 @@ void Timer::setInterval(int intervalMs)
 void Timer::apply()
 {
     if (isArmed())
-        m_backend->start(m_interval);
+        m_backend.start(m_interval);
     else
-        m_backend->stop();
+        m_backend.stop();
 }

@@ -1,9 +1,8 @@
 #pragma once
 
 #include <QObject>
-#include <memory>
 
-#include "shell/platform.h"
+#include "shell/clock.h"
 
 // A timer on one of the platform's clocks: it ticks every interval while
 // enabled with a non-zero interval.
@@ -29,7 +28,7 @@ Q_SIGNALS:
 private:
     void apply();
 
-    std::unique_ptr<TimerBackend> m_backend;
+    ClockTimer m_backend;
     bool m_enabled;
     int m_interval;
 };

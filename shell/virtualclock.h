@@ -1,12 +1,12 @@
 #pragma once
 
-#include "shell/scheduledclock.h"
+#include "shell/clock.h"
 
 // A clock that only moves when its user advances it (the tests, the
 // screenshot renderer), on the same schedule as the real clock: due ticks
 // fire in time order, ticks due at the same moment in the order their
 // timers were armed.
-class VirtualClock : public ScheduledClock
+class VirtualClock : public Clock
 {
 public:
     int secondsOfDay() const override { return m_baseSecondsOfDay + int(now() / 1000); }
