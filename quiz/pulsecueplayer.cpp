@@ -352,6 +352,10 @@ void PulseCuePlayer::SoundThread::playWaiting()
         fail();
         return;
     }
+    // Drained, the stream is played to its last sample: PipeWire otherwise
+    // holds back a last piece shorter than its cycle until more comes.
+    if (pa_operation *drain = pa_stream_drain(stream, nullptr, nullptr))
+        pa_operation_unref(drain);
     cork(false);
     if (answered == sent)
         setDeadline(kAnswerTimeoutMs);

@@ -141,8 +141,8 @@ start_pipewire_null_sink() {
     # now and then come out marred, for a cue of any client alike (pacat's
     # as often as the game's: about 2 in 100); with 23 ms cycles none were.
     mkdir -p "$work/.config/pipewire/pipewire.conf.d"
-    printf 'context.properties = {\n    default.clock.min-quantum = 1024\n}\n' \
-        >"$work/.config/pipewire/pipewire.conf.d/korubel-tests.conf"
+    printf 'context.properties = {\n    default.clock.rate = %s\n    default.clock.allowed-rates = [ %s ]\n    default.clock.min-quantum = 1024\n}\n' \
+        "$rate" "$rate" >"$work/.config/pipewire/pipewire.conf.d/korubel-tests.conf"
     local service pids=()
     for service in pipewire wireplumber pipewire-pulse; do
         HOME=$work DISPLAY= "$service" </dev/null >>"$work/$service.log" 2>&1 &
