@@ -136,10 +136,10 @@ start_pipewire_null_sink() {
     [ ${#sinks[@]} -gt 0 ] || sinks=(korubel)
     [ "$PULSE_SERVER" = "unix:$XDG_RUNTIME_DIR/pulse/native" ] \
         || fail "pipewire-pulse listens on unix:$XDG_RUNTIME_DIR/pulse/native, not $PULSE_SERVER"
-    # Cycles of at least 1024 frames. The null sink is driven by a timer,
-    # and on the test machines (virtual ones) the game's own 10 ms cycles
-    # now and then come out marred, for a cue of any client alike (pacat's
-    # as often as the game's: about 2 in 100); with 23 ms cycles none were.
+    # The graph runs at the sinks' rate, so nothing is resampled between
+    # the cue files and the recording, in long cycles: the null sink is
+    # driven by a timer, and on virtual test machines short cycles now and
+    # then came out marred, for any client's cue alike.
     mkdir -p "$work/.config/pipewire/pipewire.conf.d"
     printf 'context.properties = {\n    default.clock.rate = %s\n    default.clock.allowed-rates = [ %s ]\n    default.clock.min-quantum = 1024\n}\n' \
         "$rate" "$rate" >"$work/.config/pipewire/pipewire.conf.d/korubel-tests.conf"
