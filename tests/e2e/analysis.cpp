@@ -211,11 +211,11 @@ QString sec(double s) { return QStringLiteral("%1 s").arg(s, 0, 'f', 3); }
 // Where each event of the driver's log falls in the recording. The
 // recording's clock can fall behind the driver's: PipeWire's null sink,
 // timed by a timer, now and then skips a cycle of its graph, and the
-// recording then lacks those milliseconds (up to some 60 in a question on
-// the test machines). So each event is placed by the driver's time since the
-// last play() call before it that lined up with a sound (a sound's onset
-// within fitWindow of where the call falls), and a late cue shows up against
-// the cue before it, not against a clock the recording has drifted from.
+// recording then lacks those milliseconds. So each event is placed by the
+// driver's time since the last play() call before it that lined up with a
+// sound (a sound's onset within fitWindow of where the call falls), and a
+// late cue shows up against the cue before it, not against a clock the
+// recording has drifted from.
 // The first call is placed by the pairing of a call with a sound that lines
 // up the most calls so, the closest if several line up as many; events
 // before it are placed backwards the same way.
