@@ -11,9 +11,9 @@
 // default output, and keeps it for all the cues: the server (and on
 // PipeWire the session manager) sets it up and links it once, so a cue is
 // only samples written into a stream that is already there, and is heard
-// as soon on a busy desktop as on an idle one. A cue is written whole, so
-// the server plays all of it and no tail is lost; a newer cue flushes what
-// is left of the one playing. No device is ever named, so the stream
+// as soon on a busy desktop as on an idle one. A cue is written whole and
+// the stream drained, so the server plays all of it and no tail is lost; a
+// newer cue flushes what is left of the one playing. No device is ever named, so the stream
 // follows the default output when it changes (headphones plugged in, a
 // headset, a screen). Between cues the stream is corked, so the output may
 // sleep as it would without the game.
@@ -21,9 +21,10 @@
 // Everything that talks to the server runs on a sound thread of this
 // player, libpulse's threaded main loop, which waits on nothing but its
 // poll: play() only leaves the cue in a slot and wakes that thread, and the
-// destructor stops it without waiting for the server. The cues are read and the thread is started by
-// prepare(), on entering game mode: the menu and the study screens never
-// play a cue, so until then the player holds nothing and talks to no one.
+// destructor stops it without waiting for the server. The cues are read
+// and the thread is started by prepare(), on entering game mode: the menu
+// and the study screens never play a cue, so until then the player holds
+// nothing and talks to no one.
 // When the server is absent, goes away, restarts or stops answering, the
 // thread drops the connection and tries again in the background, at most
 // about a second apart, and the next cue after the server is back is
