@@ -29,10 +29,10 @@ const double threshold = std::pow(10.0, -60.0 / 20.0);
 constexpr double mergeGap = 0.025;
 
 // Tolerances. Durations are held tight: the recording is exact, and a cue
-// that loses its last 100 ms must not pass as "about the right length".
+// that loses its last cycle must not pass as "about the right length".
 constexpr double onTime = 0.050;       // onset against play() time + latency
 constexpr double fitWindow = 0.040;    // a play() call lined up with a sound
-constexpr double fullLength = 0.020;   // a cue's span against its file's span
+constexpr double fullLength = 0.005;   // a cue's span against its file's span
 constexpr double tickSpacing = 0.080;  // countdown steps against 1.000 s
 constexpr double takeOver = 0.035;     // where a cutting cue starts and ends
 constexpr double alike = 0.90;         // correlation with the cue's samples
