@@ -66,6 +66,7 @@ struct PulseCuePlayer::SoundThread
 
     std::array<WavData, 4> cues; // empty where the file could not be read
     pa_sample_spec format{};     // the cues' one format
+    QByteArray trailingSilence;  // kTrailingSilenceMs of it, in that format
     CueSlot slot;
     pa_threaded_mainloop *loop = nullptr;
     pa_mainloop_api *api = nullptr;
@@ -111,6 +112,7 @@ PulseCuePlayer::SoundThread::SoundThread(CueFiles files)
                  qPrintable(unreadable.join(QLatin1String(", "))));
     if (format.rate == 0)
         return; // nothing to play: no thread, no server
+    trailingSilence = QByteArray(int(pa_usec_to_bytes(kTrailingSilenceMs * PA_USEC_PER_MSEC, &format)), '\0');
 
     clientProps = pa_proplist_new();
     pa_proplist_sets(clientProps, PA_PROP_APPLICATION_NAME, "Korubel Oyunu");
@@ -352,10 +354,14 @@ void PulseCuePlayer::SoundThread::playWaiting()
         fail();
         return;
     }
-    // Drained, the stream is played to its last sample: PipeWire otherwise
-    // holds back a last piece shorter than its cycle until more comes.
-    if (pa_operation *drain = pa_stream_drain(stream, nullptr, nullptr))
-        pa_operation_unref(drain);
+    // Silence follows the cue: PipeWire holds back the last piece of a
+    // stream that is shorter than its cycle until more comes, and that piece
+    // is then silence, not the cue's end.
+    if (pa_stream_write(stream, trailingSilence.constData(), size_t(trailingSilence.size()), [](void *) {}, 0,
+                        PA_SEEK_RELATIVE) < 0) {
+        fail();
+        return;
+    }
     cork(false);
     if (answered == sent)
         setDeadline(kAnswerTimeoutMs);

@@ -12,8 +12,8 @@
 // PipeWire the session manager) sets it up and links it once, so a cue is
 // only samples written into a stream that is already there, and is heard
 // as soon on a busy desktop as on an idle one. A cue is written whole and
-// the stream drained, so the server plays all of it and no tail is lost; a
-// newer cue flushes what is left of the one playing. No device is ever named, so the stream
+// followed by silence, so the server plays all of it and no tail is lost;
+// a newer cue flushes what is left of the one playing. No device is ever named, so the stream
 // follows the default output when it changes (headphones plugged in, a
 // headset, a screen). Between cues the stream is corked, so the output may
 // sleep as it would without the game.
@@ -57,6 +57,9 @@ public:
     // stream is corked.
     static constexpr int kLatencyMs = 40;
     static constexpr int kCorkAfterMs = 500;
+    // Silence written after each cue: longer than a sound server's longest
+    // usual cycle.
+    static constexpr int kTrailingSilenceMs = 100;
 
 private:
     struct SoundThread;
